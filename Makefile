@@ -1,0 +1,29 @@
+# The two everyday commands: `make run` opens the game, `make test` runs the whole test suite.
+# Both install the Debian packages they need first.
+BUILD ?= build
+SANITIZE ?= OFF
+BUILD_TYPE ?= RelWithDebInfo
+
+.PHONY: run test test-sanitized bench build deps format
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DZOA_SANITIZE=$(SANITIZE)
+	cmake --build $(BUILD)
+
+run: build
+	@scripts/run-game $(BUILD)/zoa
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure
+
+test-sanitized:
+	$(MAKE) test BUILD=build-sanitized SANITIZE=ON BUILD_TYPE=Debug
+
+bench: build
+	cmake --build $(BUILD) --target bench
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,0 +1,39 @@
+#include "platform/random_source.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace platform {
+
+float unitFloatFromBits(std::uint32_t bits) {
+    constexpr float scale = 1.0f / 16777216.0f; // 2^-24
+    return static_cast<float>(bits >> 8) * scale;
+}
+
+int uniformIndex(float r, int count) {
+    const int index = static_cast<int>(r * static_cast<float>(count));
+    return std::clamp(index, 0, count - 1); // guards against a source that breaks its range
+}
+
+ClockRandom::ClockRandom() { seedFromClock(); }
+
+void ClockRandom::seedFromClock() {
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    engine_.seed(static_cast<std::mt19937::result_type>(now ^ (now >> 32)));
+}
+
+float ClockRandom::next() { return unitFloatFromBits(engine_()); }
+
+float ScriptedRandom::next() {
+    if (values_.empty()) {
+        return 0.0f;
+    }
+    return values_[draws_++ % values_.size()];
+}
+
+void ScriptedRandom::setValues(std::vector<float> values) {
+    values_ = std::move(values);
+    draws_ = 0;
+}
+
+} // namespace platform

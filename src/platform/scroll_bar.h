@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QScrollBar>
+
+namespace platform {
+
+// A horizontal scroll bar. `changed` comes when the value has changed: an assignment by the program
+// that changes it, an arrow or track click, a key, or the end of a drag. `scrolled` comes at each
+// move of the thumb while it is dragged, when the value itself has not changed yet.
+class ScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit ScrollBar(QWidget* parent);
+
+Q_SIGNALS:
+    void changed(int value);
+    void scrolled();
+};
+
+} // namespace platform

@@ -1,0 +1,7 @@
+#include "platform/media_service.h"
+
+namespace platform {
+
+int SilentMediaService::send(const QByteArray&, QByteArray*) { return MediaNoDevice; }
+
+} // namespace platform

@@ -1,0 +1,38 @@
+// A choice point: the two captions after the marker, shown in random order.
+#include "platform/box.h"
+#include "platform/label.h"
+#include "platform/log.h"
+#include "platform/random_source.h"
+#include "platform/timer.h"
+#include "window/colors.h"
+#include "window/fom.h"
+
+void Fom::Qstopn() {
+    sound.SeStt(QStringLiteral("se2.wav"));
+    TimIve->setEnabled(false);
+    // A marker without two caption lines after it ends the event as the end of the script does.
+    if (scriptFile.atEnd()) {
+        endEvent();
+        return;
+    }
+    scriptLine = scriptFile.readLine();
+    const int k = platform::uniformIndex(random_.next(), 2);
+    choiceKeys[k] = QStringLiteral("a");
+    Qst[k]->setCaption(scriptLine);
+    if (scriptFile.atEnd()) {
+        endEvent();
+        return;
+    }
+    scriptLine = scriptFile.readLine();
+    choiceKeys[1 - k] = QStringLiteral("b");
+    Qst[1 - k]->setCaption(scriptLine);
+    for (int i = 0; i < 2; ++i) {
+        Qst[i]->show();
+        Qst[i]->setTextColor(colors::choiceText);
+        QstBak[i]->show();
+        QstBak[i]->setBorderColor(colors::choiceBorder);
+        QstBak[i]->setBackColor(colors::choiceFill);
+    }
+    scriptFile.close();
+    platform::trace(QStringLiteral("choice ") + choiceKeys[0] + QLatin1Char(' ') + choiceKeys[1]);
+}

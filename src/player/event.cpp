@@ -1,0 +1,41 @@
+// Event start and end.
+#include "platform/log.h"
+#include "platform/picture.h"
+#include "platform/timer.h"
+#include "window/fom.h"
+
+void Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
+    eventName = iventName;
+    platform::trace(QStringLiteral("event ") + eventName + QLatin1Char(' ') +
+                    (BMPFileName.isEmpty() ? QStringLiteral("-") : BMPFileName));
+    if (!BMPFileName.isEmpty()) {
+        showPicture(BMPFileName);
+    }
+    const QString path = dat1Path + eventName + QStringLiteral(".txt");
+    if (!scriptFile.open(path)) {
+        platform::contentWarning(QStringLiteral("cannot read the script ") + path);
+        endEvent();
+        return;
+    }
+    textLines.fill(QString());
+    linePos = 0;
+    scriptLine.clear();
+    TimIve->setEnabled(true);
+}
+
+void Fom::endEvent() {
+    TimIve->setEnabled(false);
+    scriptFile.close();
+    platform::trace(QStringLiteral("end ") + eventName);
+    Form_Activate();
+}
+
+// Shows a picture from the picture folder in Img; a picture that cannot be read leaves the one shown.
+bool Fom::showPicture(const QString& name) {
+    const QString path = dat2Path + name + QStringLiteral(".bmp");
+    if (Img->load(path)) {
+        return true;
+    }
+    platform::contentWarning(QStringLiteral("cannot read the picture ") + path);
+    return false;
+}

@@ -1,0 +1,76 @@
+// The typing timer: one character per tick, the next line at each line's end.
+#include "platform/label.h"
+#include "platform/log.h"
+#include "platform/scroll_bar.h"
+#include "platform/timer.h"
+#include "player/script_line.h"
+#include "window/fom.h"
+
+void Fom::TimIve_Timer() {
+    ++linePos;
+    if (linePos <= scriptLine.size()) {
+        textLines[8] += scriptLine.at(linePos - 1);
+        drawTextWindow();
+        return;
+    }
+    sound.SeStt(QStringLiteral("se.wav"));
+    scrollTextLines();
+    if (scriptFile.atEnd()) {
+        endEvent();
+        return;
+    }
+    scriptLine = scriptFile.readLine();
+    if (player::isPictureLine(scriptLine)) {
+        showPictureLine(scriptLine);
+        // The line after a picture line is typed whatever it holds; a picture line with nothing
+        // after it ends the event as the end of the script does.
+        if (scriptFile.atEnd()) {
+            endEvent();
+            return;
+        }
+        scriptLine = scriptFile.readLine();
+    } else if (player::isChoiceMarker(scriptLine)) {
+        Qstopn();
+        return;
+    }
+    if (platform::traceEnabled()) {
+        platform::trace(QStringLiteral("line ") + scriptLine);
+    }
+    drawTextWindow();
+}
+
+void Fom::scrollTextLines() {
+    for (int i = 1; i <= 8; ++i) {
+        textLines[i - 1] = textLines[i];
+    }
+    textLines[8].clear();
+    linePos = 0;
+}
+
+void Fom::drawTextWindow() {
+    windowText = textLines[0];
+    for (int i = 1; i < 9; ++i) {
+        windowText += QLatin1String("\r\n") + textLines[i];
+    }
+    Lbl->setCaption(windowText);
+}
+
+// Shows the picture a picture line names; a line too short to name one changes nothing.
+void Fom::showPictureLine(const QString& line) {
+    const std::optional<QString> name = player::pictureName(line);
+    if (!name) {
+        platform::contentWarning(QStringLiteral("picture line too short to name a picture in ") +
+                                 dat1Path + eventName + QStringLiteral(".txt: ") + line);
+        return;
+    }
+    if (showPicture(*name)) {
+        platform::trace(QStringLiteral("picture ") + *name);
+    }
+}
+
+void Fom::HsclTim_Change() {
+    sound.SeStt(QStringLiteral("se2.wav"));
+    TimIve->setInterval(HsclTim->value());
+}
+
+void Fom::HsclTim_Scroll() { Hscl_Change(); }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace player {
+
+enum class LineKind { Picture, ChoiceMarker, Text };
+
+// A picture line begins with exactly "img"; a choice marker with ">". Nothing is folded or trimmed.
+bool isPictureLine(QStringView line);
+bool isChoiceMarker(QStringView line);
+// The kind of a freshly read line, as playback sees it.
+LineKind classifyLine(QStringView line);
+
+// The picture named by a picture line: characters 5 up to the next-to-last one (character 4 and
+// the last are separators). None for a line shorter than 5 characters.
+std::optional<QString> pictureName(QStringView line);
+
+} // namespace player

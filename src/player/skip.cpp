@@ -1,0 +1,26 @@
+// A click on the text window skips the rest of the event's text, up to its choice or its end.
+#include "platform/label.h"
+#include "platform/log.h"
+#include "player/script_line.h"
+#include "window/fom.h"
+
+namespace {
+const QString skipMessage = QStringLiteral("イベントをとばしました");
+}
+
+void Fom::Lbl_Click() {
+    // With no script open (title, choice on display) there is nothing to skip.
+    if (!scriptFile.isOpen()) {
+        return;
+    }
+    platform::trace(QStringLiteral("skip"));
+    while (!scriptFile.atEnd()) {
+        Lbl->setCaption(skipMessage);
+        scriptLine = scriptFile.readLine();
+        if (player::isChoiceMarker(scriptLine)) {
+            Qstopn();
+            return;
+        }
+    }
+    endEvent();
+}

@@ -1,0 +1,52 @@
+// A click on a choice: the selector value becomes the next scene, and the next event starts.
+#include "platform/box.h"
+#include "platform/label.h"
+#include "platform/log.h"
+#include "platform/picture.h"
+#include "platform/scroll_bar.h"
+#include "story/scene_selector.h"
+#include "window/fom.h"
+
+void Fom::Qst_Click(int index) {
+    if (index < 0 || index > 1) {
+        return;
+    }
+    const int s = Hscl->value();
+    platform::trace(QStringLiteral("answer %1 %2 %3").arg(index).arg(choiceKeys[index]).arg(s));
+    sound.SeStt(QStringLiteral("se2.wav"));
+    const story::SceneDraw draw = story::drawScene(s, affinity, random_);
+    for (int i = 0; i < 2; ++i) {
+        Qst[i]->hide();
+        QstBak[i]->hide();
+    }
+    drawSelector();
+    if (draw.character != story::noCharacter) {
+        IveStt(story::characterEventName(draw.character, draw.scene),
+               story::characterPictureName(draw.character));
+        showFace(draw.character);
+        return;
+    }
+    ImgFce->hide();
+    const QString& key = choiceKeys[index];
+    if (key == QLatin1String("a")) {
+        answerCount = answerCount == 255 ? answerCount : answerCount + 1;
+        if (answerCount >= story::answersToEnding) {
+            IveStt(story::endingEventName, story::endingEventName);
+            return;
+        }
+    }
+    const QString name = story::answerEventName(key, draw.scene);
+    IveStt(name, name);
+}
+
+// Shows the character's face picture; a face that cannot be read stays hidden.
+void Fom::showFace(int character) {
+    const QString path = dat2Path + story::facePictureName(character) + QStringLiteral(".bmp");
+    if (!ImgFce->load(path)) {
+        platform::contentWarning(QStringLiteral("cannot read the face picture ") + path);
+        ImgFce->hide();
+        return;
+    }
+    ImgFce->show();
+    platform::trace(QStringLiteral("face ") + QString::number(character));
+}

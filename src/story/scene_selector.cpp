@@ -1,0 +1,81 @@
+#include "story/scene_selector.h"
+
+#include "platform/random_source.h"
+
+namespace story {
+
+namespace {
+
+std::uint8_t raised(std::uint8_t counter) { return counter == 255 ? counter : counter + 1; }
+
+// Characters 4 and 2: scene 0 at the first meeting, 9 from the tenth on, random in between.
+int countedScene(std::uint8_t& counter, platform::RandomSource& random) {
+    counter = raised(counter);
+    if (counter >= 10) {
+        return 9;
+    }
+    if (counter <= 1) {
+        return 0;
+    }
+    return platform::uniformIndex(random.next(), 8) + 1;
+}
+
+// Characters 0 and 1 advance in turn; a counter standing at 8 jumps to 9.
+int alternatingScene(std::uint8_t& counter, bool mayAdvance) {
+    if (mayAdvance) {
+        counter = raised(counter);
+    } else if (counter == 8) {
+        counter = 9;
+    }
+    return counter;
+}
+
+} // namespace
+
+SceneDraw drawScene(int s, Counters& affinity, platform::RandomSource& random) {
+    switch (s) {
+    case 0:
+        return {4, countedScene(affinity[4], random)};
+    case 2:
+        return {2, countedScene(affinity[2], random)};
+    case 4: {
+        const int scene = affinity[3];
+        affinity[3] = raised(affinity[3]);
+        return {3, scene};
+    }
+    case 7: {
+        const bool mayAdvance = static_cast<int>(affinity[1]) - 1 == static_cast<int>(affinity[0]);
+        return {0, alternatingScene(affinity[0], mayAdvance)};
+    }
+    case 8:
+        return {1, alternatingScene(affinity[1], affinity[0] == affinity[1])};
+    case 1:
+        return {noCharacter, 0};
+    case 3:
+        return {noCharacter, 1};
+    case 5:
+        return {noCharacter, 2};
+    case 6:
+        return {noCharacter, 3};
+    case 9:
+        return {noCharacter, 4};
+    default:
+        return {noCharacter, 0};
+    }
+}
+
+QString characterEventName(int character, int scene) {
+    return QStringLiteral("char") + QString::number(character) + QString::number(scene);
+}
+
+QString characterPictureName(int character) {
+    return QStringLiteral("char") + QString::number(character);
+}
+
+QString facePictureName(int character) { return QString::number(character); }
+
+QString answerEventName(const QString& key, int scene) {
+    return key + QLatin1Char('_') + QString::number(scene);
+}
+
+} // namespace story

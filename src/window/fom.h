@@ -1,0 +1,135 @@
+#pragma once
+
+#include "platform/script_file.h"
+#include "sound/sound_module.h"
+#include "window/layout.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace platform {
+class Box;
+class HostFacts;
+class Label;
+class MediaService;
+class MessageBox;
+class Picture;
+class RandomSource;
+class ScrollBar;
+class Timer;
+} // namespace platform
+
+// What the game needs from the machine, injected so that a test can build a whole game over a
+// folder of its own, with a recording media service and a scripted random source.
+struct GamePlatform {
+    platform::HostFacts& host;
+    platform::MediaService& media;
+    platform::RandomSource& random;
+    platform::MessageBox& messageBox;
+};
+
+// The game's one window. Creating it loads the game; showing it the first time shows the title.
+// The game state and the handlers are public so that tests can drive the game directly.
+class Fom : public QWidget {
+    Q_OBJECT
+public:
+    explicit Fom(const GamePlatform& platform, QWidget* parent = nullptr);
+    ~Fom() override;
+
+    // Game state.
+    std::array<quint8, 5> affinity{};   // one counter per story character
+    std::array<QString, 9> textLines;   // the text window's lines, 8 being typed
+    int linePos = 0;                    // characters of scriptLine typed (32 bits: any line length)
+    QString scriptLine;                 // the script line read last
+    quint8 answerCount = 0;             // answers "a" after answer draws in this story
+    std::array<QString, 2> choiceKeys;  // "a" or "b" for the caption in Qst(i)
+    QString basePath;                   // the program's folder, ending in "/"
+    QString dat1Path;                   // event scripts
+    QString dat2Path;                   // pictures
+    QString eventName;                  // the running event
+    platform::ScriptFile scriptFile;    // the running event's script
+    QString windowText;                 // the text window's whole text, as last drawn
+    float screenUnit = 0;               // layout unit in 1/1440 inch
+
+    // Controls.
+    platform::Label* Lbl = nullptr;
+    platform::Label* BakLbl = nullptr;
+    std::array<platform::Label*, 2> Qst{};
+    std::array<platform::Box*, 2> QstBak{};
+    platform::Picture* Img = nullptr;
+    platform::Picture* ImgFce = nullptr;
+    platform::ScrollBar* Hscl = nullptr;
+    platform::ScrollBar* HsclTim = nullptr;
+    platform::Timer* TimIve = nullptr;
+    platform::Timer* Bgm_Check = nullptr;
+
+    sound::SoundModule sound;
+
+    // Start-up, title and shutdown.
+    void Form_Load();
+    bool Form_Activate();
+    void Form_Unload();
+
+    // Event player.
+    void IveStt(const QString& iventName, const QString& BMPFileName);
+    void TimIve_Timer();
+    void HsclTim_Change();
+    void HsclTim_Scroll();
+    void Lbl_Click();
+    void Qstopn();
+
+    // Story.
+    void Img_MouseDown(int button);
+    void Qst_Click(int index);
+    void Qst_MouseDown(int index);
+    void ImgFce_Click();
+
+    // Sound.
+    void Hscl_Change();
+    void Hscl_Scroll();
+    void Bgm_Check_Timer();
+
+    // True when the title picture could not be shown at start-up; the program then ends with 1.
+    bool startupFailed() const { return startupFailed_; }
+    // The window's outer size in pixels, frame included.
+    QSize outerSize() const { return outerSize_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void createDesignControls();
+    platform::Label* createChoiceCaption(int index);
+    platform::Box* createChoiceBox(int index);
+    void connectHandlers();
+    void sizeWindow(const window::Layout& layout);
+    void fitFrame();
+    void place(QWidget* control, const window::UnitRect& rect);
+    void placeAll();
+    void setFontName(QWidget* control, const QString& name);
+    void setFontSize(QWidget* control, int points);
+    bool showTitlePicture();
+    bool showPicture(const QString& name);
+    void showPictureLine(const QString& line);
+    void endEvent();
+    void scrollTextLines();
+    void drawTextWindow();
+    void drawSelector();
+    void showFace(int character);
+    void reportStartupFailure();
+
+    platform::HostFacts& host_;
+    platform::RandomSource& random_;
+    platform::MessageBox& messageBox_;
+    std::vector<std::pair<QWidget*, window::UnitRect>> placements_;
+    QSize outerSize_;
+    bool activated_ = false;
+    bool startupFailed_ = false;
+};

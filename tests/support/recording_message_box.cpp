@@ -1,0 +1,3 @@
+#include "support/recording_message_box.h"
+
+void RecordingMessageBox::show(const QString& text) { texts.append(text); }

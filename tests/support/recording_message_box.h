@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/message_box.h"
+
+#include <QStringList>
+
+// Keeps the text of every message box instead of showing it.
+class RecordingMessageBox : public platform::MessageBox {
+public:
+    void show(const QString& text) override;
+    QStringList texts;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A program folder made by a test: dat1/ and dat2/ with the title picture, and whatever scripts,
+// pictures and sounds the test writes into it.
+class TestContent {
+public:
+    explicit TestContent(const QString& subfolder = QString());
+
+    QString folder() const { return folder_; }
+    QString dat1() const { return folder_ + QStringLiteral("/dat1/"); }
+    QString dat2() const { return folder_ + QStringLiteral("/dat2/"); }
+
+    // A script from raw bytes, exactly as given.
+    void writeScriptBytes(const QString& name, const QByteArray& bytes);
+    // A script from lines, encoded as code page 932 and ended with CR LF each.
+    void writeScript(const QString& name, const QStringList& lines);
+    // A small picture "<name>.bmp" of one colour.
+    void writePicture(const QString& name, const QColor& color = Qt::darkCyan);
+    void writeFile(const QString& relativePath, const QByteArray& bytes);
+    void remove(const QString& relativePath);
+
+private:
+    QTemporaryDir dir_;
+    QString folder_;
+};
+
+// Text as code page 932 bytes.
+QByteArray cp932(const QString& text);

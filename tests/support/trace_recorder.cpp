@@ -1,0 +1,48 @@
+#include "support/trace_recorder.h"
+
+#include <QLoggingCategory>
+
+namespace {
+TraceRecorder* current = nullptr;
+}
+
+TraceRecorder::TraceRecorder() {
+    current = this;
+    QLoggingCategory::setFilterRules(QStringLiteral("zoa.trace.debug=true"));
+    previous_ = qInstallMessageHandler(&TraceRecorder::handler);
+}
+
+TraceRecorder::~TraceRecorder() {
+    qInstallMessageHandler(previous_);
+    QLoggingCategory::setFilterRules(QString());
+    current = nullptr;
+}
+
+void TraceRecorder::handler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const QLatin1String category(context.category ? context.category : "");
+    if (current && category == QLatin1String("zoa.trace")) {
+        current->lines.append(text);
+    } else if (current && category == QLatin1String("zoa.content")) {
+        current->warnings.append(text);
+    } else if (current && current->previous_) {
+        current->previous_(type, context, text);
+    }
+}
+
+QStringList TraceRecorder::linesStartingWith(const QStringList& words) const {
+    QStringList found;
+    for (const QString& line : lines) {
+        for (const QString& word : words) {
+            if (line == word || line.startsWith(word + QLatin1Char(' '))) {
+                found.append(line);
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+void TraceRecorder::clear() {
+    lines.clear();
+    warnings.clear();
+}
