@@ -4,7 +4,8 @@
 
 namespace platform {
 
-Box::Box(QWidget* parent) : QWidget(parent) {
+Box::Box(QWidget* parent)
+    : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }

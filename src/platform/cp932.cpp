@@ -15,7 +15,9 @@ bool isTrailByte(unsigned char byte) {
     return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
 }
 
-bool isHalfWidthKana(unsigned char byte) { return byte >= 0xA1 && byte <= 0xDF; }
+bool isHalfWidthKana(unsigned char byte) {
+    return byte >= 0xA1 && byte <= 0xDF;
+}
 
 // Qt's code page 932 decoder (ICU) swaps some control codes and turns invalid bytes into U+001A,
 // so it only ever sees runs of valid multi-byte characters; ASCII and invalid bytes are ours.

@@ -27,6 +27,8 @@ int QtHostFacts::screenHeightTwips() const {
     return static_cast<int>(pixels * twipsPerInch / logicalDpi());
 }
 
-double QtHostFacts::pixelsPerTwip() const { return logicalDpi() / twipsPerInch; }
+double QtHostFacts::pixelsPerTwip() const {
+    return logicalDpi() / twipsPerInch;
+}
 
 } // namespace platform

@@ -29,7 +29,8 @@ public:
 class FixedHostFacts : public HostFacts {
 public:
     FixedHostFacts(QString folder, int screenHeightTwips)
-        : folder_(std::move(folder)), screenHeight_(screenHeightTwips) {}
+        : folder_(std::move(folder))
+        , screenHeight_(screenHeightTwips) {}
     QString programFolder() const override { return folder_; }
     int screenHeightTwips() const override { return screenHeight_; }
     // 96 pixels per inch: 15 units of 1/1440 inch a pixel.

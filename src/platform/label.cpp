@@ -4,7 +4,10 @@
 
 namespace platform {
 
-Label::Label(QWidget* parent) : ClickableWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+Label::Label(QWidget* parent)
+    : ClickableWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
 
 void Label::setCaption(const QString& caption) {
     if (caption == caption_) {

@@ -5,8 +5,12 @@ Q_LOGGING_CATEGORY(zoaContent, "zoa.content")
 
 namespace platform {
 
-void trace(const QString& line) { qCDebug(zoaTrace).noquote() << line; }
+void trace(const QString& line) {
+    qCDebug(zoaTrace).noquote() << line;
+}
 
-void contentWarning(const QString& message) { qCWarning(zoaContent).noquote() << message; }
+void contentWarning(const QString& message) {
+    qCWarning(zoaContent).noquote() << message;
+}
 
 } // namespace platform

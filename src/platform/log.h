@@ -10,7 +10,9 @@ Q_DECLARE_LOGGING_CATEGORY(zoaContent)
 
 namespace platform {
 
-inline bool traceEnabled() { return zoaTrace().isDebugEnabled(); }
+inline bool traceEnabled() {
+    return zoaTrace().isDebugEnabled();
+}
 void trace(const QString& line);
 void contentWarning(const QString& message);
 

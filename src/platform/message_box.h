@@ -15,7 +15,8 @@ public:
 
 class QtMessageBox : public MessageBox {
 public:
-    explicit QtMessageBox(QWidget* owner = nullptr) : owner_(owner) {}
+    explicit QtMessageBox(QWidget* owner = nullptr)
+        : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
     void show(const QString& text) override;
 

@@ -11,7 +11,10 @@ QImage readPicture(const QString& path) {
     return reader.read();
 }
 
-Picture::Picture(QWidget* parent) : ClickableWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+Picture::Picture(QWidget* parent)
+    : ClickableWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
 
 bool Picture::load(const QString& path) {
     QImage image = readPicture(path);
@@ -31,14 +34,16 @@ void Picture::clear() {
     update();
 }
 
-void Picture::resizeEvent(QResizeEvent*) { scaleToSize(); }
+void Picture::resizeEvent(QResizeEvent*) {
+    scaleToSize();
+}
 
 void Picture::scaleToSize() {
     // Scaled once per load or resize, so painting is a plain copy.
     scaled_ = image_.isNull() || size().isEmpty()
                   ? QPixmap()
-                  : QPixmap::fromImage(image_.scaled(size(), Qt::IgnoreAspectRatio,
-                                                     Qt::SmoothTransformation));
+                  : QPixmap::fromImage(
+                        image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     update();
 }
 

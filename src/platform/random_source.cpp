@@ -15,14 +15,18 @@ int uniformIndex(float r, int count) {
     return std::clamp(index, 0, count - 1); // guards against a source that breaks its range
 }
 
-ClockRandom::ClockRandom() { seedFromClock(); }
+ClockRandom::ClockRandom() {
+    seedFromClock();
+}
 
 void ClockRandom::seedFromClock() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     engine_.seed(static_cast<std::mt19937::result_type>(now ^ (now >> 32)));
 }
 
-float ClockRandom::next() { return unitFloatFromBits(engine_()); }
+float ClockRandom::next() {
+    return unitFloatFromBits(engine_());
+}
 
 float ScriptedRandom::next() {
     if (values_.empty()) {

@@ -27,7 +27,8 @@ private:
 // Hands out the given values in turn, starting again after the last; 0 when given none.
 class ScriptedRandom : public RandomSource {
 public:
-    explicit ScriptedRandom(std::vector<float> values = {}) : values_(std::move(values)) {}
+    explicit ScriptedRandom(std::vector<float> values = {})
+        : values_(std::move(values)) {}
     void seedFromClock() override {}
     float next() override;
     void setValues(std::vector<float> values);

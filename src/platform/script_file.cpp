@@ -35,7 +35,9 @@ bool ScriptFile::fill() {
     return !buffer_.isEmpty();
 }
 
-bool ScriptFile::atEnd() { return !fill(); }
+bool ScriptFile::atEnd() {
+    return !fill();
+}
 
 QString ScriptFile::readLine() {
     QByteArray line;

@@ -2,7 +2,8 @@
 
 namespace platform {
 
-ScrollBar::ScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+ScrollBar::ScrollBar(QWidget* parent)
+    : QScrollBar(Qt::Horizontal, parent) {
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QScrollBar::valueChanged, this, &ScrollBar::changed);

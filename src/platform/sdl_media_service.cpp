@@ -2,6 +2,8 @@
 
 namespace platform {
 
-int SdlMediaService::send(const QByteArray&, QByteArray*) { return MediaNoDevice; }
+int SdlMediaService::send(const QByteArray&, QByteArray*) {
+    return MediaNoDevice;
+}
 
 } // namespace platform

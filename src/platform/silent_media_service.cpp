@@ -2,6 +2,8 @@
 
 namespace platform {
 
-int SilentMediaService::send(const QByteArray&, QByteArray*) { return MediaNoDevice; }
+int SilentMediaService::send(const QByteArray&, QByteArray*) {
+    return MediaNoDevice;
+}
 
 } // namespace platform

@@ -2,7 +2,8 @@
 
 namespace platform {
 
-Timer::Timer(QObject* parent) : QObject(parent) {
+Timer::Timer(QObject* parent)
+    : QObject(parent) {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &Timer::tick);
 }

@@ -30,7 +30,8 @@ void Fom::endEvent() {
     Form_Activate();
 }
 
-// Shows a picture from the picture folder in Img; a picture that cannot be read leaves the one shown.
+// Shows a picture from the picture folder in Img; a picture that cannot be read leaves the one
+// shown.
 bool Fom::showPicture(const QString& name) {
     const QString path = dat2Path + name + QStringLiteral(".bmp");
     if (Img->load(path)) {

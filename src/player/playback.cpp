@@ -73,4 +73,6 @@ void Fom::HsclTim_Change() {
     TimIve->setInterval(HsclTim->value());
 }
 
-void Fom::HsclTim_Scroll() { Hscl_Change(); }
+void Fom::HsclTim_Scroll() {
+    Hscl_Change();
+}

@@ -2,9 +2,13 @@
 
 namespace player {
 
-bool isPictureLine(QStringView line) { return line.startsWith(u"img"); }
+bool isPictureLine(QStringView line) {
+    return line.startsWith(u"img");
+}
 
-bool isChoiceMarker(QStringView line) { return line.startsWith(u'>'); }
+bool isChoiceMarker(QStringView line) {
+    return line.startsWith(u'>');
+}
 
 LineKind classifyLine(QStringView line) {
     if (isPictureLine(line)) {

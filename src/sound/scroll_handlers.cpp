@@ -2,6 +2,10 @@
 // thumb, plays the click sound.
 #include "window/fom.h"
 
-void Fom::Hscl_Change() { sound.SeStt(QStringLiteral("se2.wav")); }
+void Fom::Hscl_Change() {
+    sound.SeStt(QStringLiteral("se2.wav"));
+}
 
-void Fom::Hscl_Scroll() { Hscl_Change(); }
+void Fom::Hscl_Scroll() {
+    Hscl_Change();
+}

@@ -7,7 +7,8 @@
 namespace sound {
 
 SoundModule::SoundModule(platform::MediaService& media, const platform::HostFacts& host)
-    : media_(media), host_(host) {}
+    : media_(media)
+    , host_(host) {}
 
 int SoundModule::send(const QString& command, QByteArray* reply) {
     const int code = media_.send(command.toUtf8(), reply);
@@ -38,7 +39,9 @@ void SoundModule::BgmStt() {
     send(QStringLiteral("play MIDI notify"));
 }
 
-void SoundModule::BgmCls() { send(QStringLiteral("close MIDI notify")); }
+void SoundModule::BgmCls() {
+    send(QStringLiteral("close MIDI notify"));
+}
 
 void SoundModule::SeStt(const QString& WAVFileName) {
     send(QStringLiteral("close WAVE notify"));

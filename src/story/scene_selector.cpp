@@ -6,7 +6,9 @@ namespace story {
 
 namespace {
 
-std::uint8_t raised(std::uint8_t counter) { return counter == 255 ? counter : counter + 1; }
+std::uint8_t raised(std::uint8_t counter) {
+    return counter == 255 ? counter : counter + 1;
+}
 
 // Characters 4 and 2: scene 0 at the first meeting, 9 from the tenth on, random in between.
 int countedScene(std::uint8_t& counter, platform::RandomSource& random) {
@@ -72,7 +74,9 @@ QString characterPictureName(int character) {
     return QStringLiteral("char") + QString::number(character);
 }
 
-QString facePictureName(int character) { return QString::number(character); }
+QString facePictureName(int character) {
+    return QString::number(character);
+}
 
 QString answerEventName(const QString& key, int scene) {
     return key + QLatin1Char('_') + QString::number(scene);

@@ -29,9 +29,9 @@ struct SceneDraw {
 SceneDraw drawScene(int s, Counters& affinity, platform::RandomSource& random);
 
 // Names built from draws, with plain decimal digits.
-QString characterEventName(int character, int scene); // char43
-QString characterPictureName(int character);          // char4
-QString facePictureName(int character);               // 4
+QString characterEventName(int character, int scene);   // char43
+QString characterPictureName(int character);            // char4
+QString facePictureName(int character);                 // 4
 QString answerEventName(const QString& key, int scene); // a_2
 inline const QString endingEventName = QStringLiteral("name_end");
 

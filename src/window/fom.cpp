@@ -129,8 +129,9 @@ void Fom::fitFrame() {
 // Puts a control on its rectangle in the 17 by 10 units of the inner area. Edges are rounded
 // separately, so neighbouring controls meet without gaps.
 void Fom::place(QWidget* control, const window::UnitRect& rect) {
-    auto found = std::find_if(placements_.begin(), placements_.end(),
-                              [control](const auto& placement) { return placement.first == control; });
+    auto found =
+        std::find_if(placements_.begin(), placements_.end(),
+                     [control](const auto& placement) { return placement.first == control; });
     if (found == placements_.end()) {
         placements_.emplace_back(control, rect);
     } else {

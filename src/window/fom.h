@@ -41,19 +41,19 @@ public:
     ~Fom() override;
 
     // Game state.
-    std::array<quint8, 5> affinity{};   // one counter per story character
-    std::array<QString, 9> textLines;   // the text window's lines, 8 being typed
-    int linePos = 0;                    // characters of scriptLine typed (32 bits: any line length)
-    QString scriptLine;                 // the script line read last
-    quint8 answerCount = 0;             // answers "a" after answer draws in this story
-    std::array<QString, 2> choiceKeys;  // "a" or "b" for the caption in Qst(i)
-    QString basePath;                   // the program's folder, ending in "/"
-    QString dat1Path;                   // event scripts
-    QString dat2Path;                   // pictures
-    QString eventName;                  // the running event
-    platform::ScriptFile scriptFile;    // the running event's script
-    QString windowText;                 // the text window's whole text, as last drawn
-    float screenUnit = 0;               // layout unit in 1/1440 inch
+    std::array<quint8, 5> affinity{};  // one counter per story character
+    std::array<QString, 9> textLines;  // the text window's lines, 8 being typed
+    int linePos = 0;                   // characters of scriptLine typed (32 bits: any line length)
+    QString scriptLine;                // the script line read last
+    quint8 answerCount = 0;            // answers "a" after answer draws in this story
+    std::array<QString, 2> choiceKeys; // "a" or "b" for the caption in Qst(i)
+    QString basePath;                  // the program's folder, ending in "/"
+    QString dat1Path;                  // event scripts
+    QString dat2Path;                  // pictures
+    QString eventName;                 // the running event
+    platform::ScriptFile scriptFile;   // the running event's script
+    QString windowText;                // the text window's whole text, as last drawn
+    float screenUnit = 0;              // layout unit in 1/1440 inch
 
     // Controls.
     platform::Label* Lbl = nullptr;

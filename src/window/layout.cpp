@@ -6,9 +6,13 @@ namespace window {
 
 namespace {
 
-float unitHundredth(float screenUnit) { return screenUnit / 100.0f; }
+float unitHundredth(float screenUnit) {
+    return screenUnit / 100.0f;
+}
 
-UnitRect choiceCaptionRect(int index) { return {10.1, (5.1 + 2 * index) + 0.3, 6.5, 1.8}; }
+UnitRect choiceCaptionRect(int index) {
+    return {10.1, (5.1 + 2 * index) + 0.3, 6.5, 1.8};
+}
 
 // The box starts 0.3 above its caption and reaches 0.3 further to the right.
 UnitRect choiceBoxRect(const UnitRect& caption) {

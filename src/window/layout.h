@@ -18,12 +18,12 @@ inline constexpr double innerUnitsHigh = 10;
 
 // Every number of the window's layout, computed once from the screen height.
 struct Layout {
-    float screenUnit = 0;     // in 1/1440 inch
-    int outerWidthTwips = 0;  // the window with its frame
+    float screenUnit = 0;    // in 1/1440 inch
+    int outerWidthTwips = 0; // the window with its frame
     int outerHeightTwips = 0;
-    int versionFontSize = 0;  // BakLbl, points
-    int textFontSize = 0;     // Lbl
-    int choiceFontSize = 0;   // Qst(i)
+    int versionFontSize = 0; // BakLbl, points
+    int textFontSize = 0;    // Lbl
+    int choiceFontSize = 0;  // Qst(i)
     UnitRect versionLabel;
     UnitRect textWindow;
     UnitRect selector;

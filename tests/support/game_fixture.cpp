@@ -1,7 +1,8 @@
 #include "support/game_fixture.h"
 
 GameFixture::GameFixture(int screenHeightTwips, const QString& subfolder)
-    : content(subfolder), host(content.folder(), screenHeightTwips) {}
+    : content(subfolder)
+    , host(content.folder(), screenHeightTwips) {}
 
 Fom& GameFixture::start() {
     fom_ = std::make_unique<Fom>(GamePlatform{host, media, random, messageBox});

@@ -45,4 +45,6 @@ void TestContent::remove(const QString& relativePath) {
     QFile::remove(folder_ + QLatin1Char('/') + relativePath);
 }
 
-QByteArray cp932(const QString& text) { return platform::encodeCp932(text).bytes; }
+QByteArray cp932(const QString& text) {
+    return platform::encodeCp932(text).bytes;
+}

@@ -18,7 +18,8 @@ TraceRecorder::~TraceRecorder() {
     current = nullptr;
 }
 
-void TraceRecorder::handler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+void TraceRecorder::handler(QtMsgType type, const QMessageLogContext& context,
+                            const QString& text) {
     const QLatin1String category(context.category ? context.category : "");
     if (current && category == QLatin1String("zoa.trace")) {
         current->lines.append(text);

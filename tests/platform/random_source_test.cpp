@@ -1,0 +1,62 @@
+// The random source: always below 1, and uniform where the game draws from it.
+#include "platform/random_source.h"
+
+#include <QTest>
+
+#include <array>
+
+class RandomSourceTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void largestBitsStayBelowOne() {
+        QVERIFY(platform::unitFloatFromBits(0xFFFFFFFFu) < 1.0f);
+        QCOMPARE(platform::unitFloatFromBits(0), 0.0f);
+    }
+
+    void uniformIndexStaysInRange_data() {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("index");
+        QTest::newRow("zero") << 0.0f << 10 << 0;
+        QTest::newRow("largest draw") << platform::unitFloatFromBits(0xFFFFFFFFu) << 10 << 9;
+        QTest::newRow("half of two") << 0.5f << 2 << 1;
+        QTest::newRow("just below half") << 0.49999997f << 2 << 0;
+        QTest::newRow("broken source gives one") << 1.0f << 2 << 1;
+        QTest::newRow("broken source gives negative") << -0.5f << 8 << 0;
+    }
+    void uniformIndexStaysInRange() {
+        QFETCH(float, r);
+        QFETCH(int, count);
+        QFETCH(int, index);
+        QCOMPARE(platform::uniformIndex(r, count), index);
+    }
+
+    // Over many draws each selector value 0 to 9 comes about equally often and 10 never.
+    void clockRandomIsUniformOverTheSelectorRange() {
+        platform::ClockRandom random;
+        std::array<int, 11> counts{};
+        constexpr int draws = 200000;
+        for (int i = 0; i < draws; ++i) {
+            const float r = random.next();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            ++counts[static_cast<int>(r * 10.0f)];
+        }
+        QCOMPARE(counts[10], 0);
+        for (int value = 0; value < 10; ++value) {
+            QVERIFY2(std::abs(counts[value] - draws / 10) < draws / 100,
+                     qPrintable(QString::number(counts[value])));
+        }
+    }
+
+    void scriptedRandomRepeatsItsValues() {
+        platform::ScriptedRandom random({0.1f, 0.7f});
+        QCOMPARE(random.next(), 0.1f);
+        QCOMPARE(random.next(), 0.7f);
+        QCOMPARE(random.next(), 0.1f);
+        QCOMPARE(random.drawsMade(), std::size_t(3));
+    }
+};
+
+QTEST_GUILESS_MAIN(RandomSourceTest)
+#include "random_source_test.moc"

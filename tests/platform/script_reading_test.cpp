@@ -1,0 +1,128 @@
+// Script files: line structure, code page 932 decoding, and the encoder the content tools use.
+#include "platform/cp932.h"
+#include "platform/script_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class ScriptReadingTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    QStringList readAll(const QByteArray& bytes) {
+        const QString path = dir_.filePath(QStringLiteral("script.txt"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(bytes);
+        file.close();
+        platform::ScriptFile script;
+        if (!script.open(path)) {
+            return {QStringLiteral("<not opened>")};
+        }
+        QStringList lines;
+        while (!script.atEnd()) {
+            lines.append(script.readLine());
+        }
+        return lines;
+    }
+
+private Q_SLOTS:
+    // CR LF and a lone CR end a line; a lone LF stays; the last line needs no separator.
+    void linesAreSplitAtCrLfAndLoneCr_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        const auto L = [](std::initializer_list<const char*> items) {
+            QStringList list;
+            for (const char* item : items) {
+                list.append(QString::fromLatin1(item));
+            }
+            return list;
+        };
+        QTest::newRow("crlf") << QByteArray("one\r\ntwo\r\n") << L({"one", "two"});
+        QTest::newRow("lone cr") << QByteArray("one\rtwo") << L({"one", "two"});
+        QTest::newRow("lone lf stays") << QByteArray("one\ntwo\r\n") << L({"one\ntwo"});
+        QTest::newRow("no final separator") << QByteArray("one\r\ntwo") << L({"one", "two"});
+        QTest::newRow("empty lines") << QByteArray("\r\n\r\nx\r\n") << L({"", "", "x"});
+        QTest::newRow("cr cr lf") << QByteArray("a\r\r\nb") << L({"a", "", "b"});
+        QTest::newRow("final lone cr") << QByteArray("a\r") << L({"a"});
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+    }
+    void linesAreSplitAtCrLfAndLoneCr() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QCOMPARE(readAll(bytes), lines);
+    }
+
+    // A line longer than the reader's buffer comes back whole, and so does what follows it.
+    void longLinesCrossBufferBoundaries() {
+        const QByteArray longLine(200000, 'x');
+        QCOMPARE(readAll(longLine + "\r\nend"),
+                 QStringList({QString::fromLatin1(longLine), "end"}));
+        // The CR of a CR LF pair as the last byte of a buffer.
+        const QByteArray edge = QByteArray(64 * 1024 - 1, 'y') + "\r\nz";
+        QCOMPARE(readAll(edge).size(), 2);
+        QCOMPARE(readAll(edge).at(1), QStringLiteral("z"));
+    }
+
+    void decodesCodePage932_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("so with backslash trail") << QByteArray("\x83\x5c") << QStringLiteral("ソ");
+        QTest::newRow("nec circled one") << QByteArray("\x87\x40") << QStringLiteral("①");
+        QTest::newRow("nec selected ibm") << QByteArray("\xed\x40") << QStringLiteral("纊");
+        QTest::newRow("ibm extension") << QByteArray("\xfa\x40") << QStringLiteral("ⅰ");
+        QTest::newRow("half-width kana") << QByteArray("\xb1\xdd") << QStringLiteral("ｱﾝ");
+        QTest::newRow("backslash and tilde") << QByteArray("\\~") << QStringLiteral("\\~");
+        QTest::newRow("control bytes stay")
+            << QByteArray("\x1a\x1c\x7f") << QStringLiteral("\x1a\x1c\x7f");
+        QTest::newRow("hiragana") << QByteArray("\x82\xa0\x82\xa2") << QStringLiteral("あい");
+        QTest::newRow("wave dash") << QByteArray("\x81\x60") << QStringLiteral("～");
+        QTest::newRow("undefined singles") << QByteArray("a\x80\xa0\xfd\xfe\xff")
+                                           << QStringLiteral("a\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD");
+        QTest::newRow("lead without trail") << QByteArray("\x82") << QStringLiteral("\uFFFD");
+        QTest::newRow("lead with ascii control") << QByteArray("\x82\x0a"
+                                                               "b")
+                                                 << QStringLiteral("\uFFFD\nb");
+        QTest::newRow("unassigned pair") << QByteArray("\x85\x40") << QStringLiteral("\uFFFD");
+    }
+    void decodesCodePage932() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(platform::decodeCp932(bytes), text);
+    }
+
+    // Every line is decoded on its own: a lead byte at a line's end does not swallow the CR.
+    void leadByteBeforeSeparatorStaysInItsLine() {
+        QCOMPARE(readAll("\x82\r\n\x82\xa0"), QStringList({"\uFFFD", "あ"}));
+    }
+
+    void encodesWhatComesBackUnchanged_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qsizetype>("badIndex");
+        QTest::newRow("japanese") << QStringLiteral("ソ①ｱ\\あ～") << qsizetype(-1);
+        QTest::newRow("euro") << QStringLiteral("ab€") << qsizetype(2);
+        QTest::newRow("yen would turn into backslash") << QStringLiteral("¥") << qsizetype(0);
+        QTest::newRow("emoji") << QStringLiteral("x😀") << qsizetype(1);
+    }
+    void encodesWhatComesBackUnchanged() {
+        QFETCH(QString, text);
+        QFETCH(qsizetype, badIndex);
+        const platform::Cp932Encoding encoding = platform::encodeCp932(text);
+        QCOMPARE(encoding.badIndex, badIndex);
+        if (badIndex < 0) {
+            QCOMPARE(platform::decodeCp932(encoding.bytes), text);
+        }
+    }
+
+    void missingFileDoesNotOpen() {
+        platform::ScriptFile script;
+        QVERIFY(!script.open(dir_.filePath(QStringLiteral("absent.txt"))));
+        QVERIFY(!script.isOpen());
+        QVERIFY(script.atEnd());
+    }
+};
+
+QTEST_GUILESS_MAIN(ScriptReadingTest)
+#include "script_reading_test.moc"
