@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace platform {
@@ -12,6 +15,9 @@ public:
     virtual ~MessageBox() = default;
     virtual void show(const QString& text) = 0;
 };
+
+// The box QtMessageBox shows: CR LF line breaks, OK only, plain text, no icon.
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, QWidget* owner);
 
 class QtMessageBox : public MessageBox {
 public:

@@ -21,6 +21,8 @@ public:
     // The media commands sent so far, as text.
     QStringList commands() const;
     void clearCommands() { media.clear(); }
+    // The sound effects started so far ("se.wav", "se2.wav"), in order.
+    QStringList effectsPlayed() const;
     // Ticks the typing timer n times.
     void tick(int n = 1);
 
