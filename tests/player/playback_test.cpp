@@ -10,7 +10,9 @@
 
 namespace {
 
-QStringList shownLines(Fom& fom) { return fom.Lbl->caption().split("\r\n"); }
+QStringList shownLines(Fom& fom) {
+    return fom.Lbl->caption().split("\r\n");
+}
 
 // Starts an event over the given script lines, with the title picture shown and effects cleared.
 Fom& startEvent(GameFixture& game, const QStringList& lines, const QString& picture = QString()) {
@@ -90,7 +92,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::newRow("text after picture") << QStringList{"img[pic]", "hello"} << "hello";
         QTest::newRow("marker after picture") << QStringList{"img[pic]", ">", "A", "B"} << ">";
-        QTest::newRow("picture after picture") << QStringList{"img[pic]", "img[other]"} << "img[other]";
+        QTest::newRow("picture after picture")
+            << QStringList{"img[pic]", "img[other]"} << "img[other]";
     }
     void pictureLineChangesThePictureAndTypesTheNextLine() {
         QFETCH(QStringList, lines);

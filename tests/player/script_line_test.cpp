@@ -33,12 +33,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("hasName");
-        QTest::newRow("bracketed") << "img[char0]" << "char0" << true;
-        QTest::newRow("twelve characters") << "img abcdefg." << "abcdefg" << true;
-        QTest::newRow("five characters name the empty picture") << "img[]" << "" << true;
-        QTest::newRow("japanese name") << "img「夜の海」" << "夜の海" << true;
-        QTest::newRow("four characters") << "img[" << "" << false;
-        QTest::newRow("img alone") << "img" << "" << false;
+        QTest::newRow("bracketed") << "img[char0]"
+                                   << "char0" << true;
+        QTest::newRow("twelve characters") << "img abcdefg."
+                                           << "abcdefg" << true;
+        QTest::newRow("five characters name the empty picture") << "img[]"
+                                                                << "" << true;
+        QTest::newRow("japanese name") << "img「夜の海」"
+                                       << "夜の海" << true;
+        QTest::newRow("four characters") << "img["
+                                         << "" << false;
+        QTest::newRow("img alone") << "img"
+                                   << "" << false;
     }
     void pictureNameIsCutBetweenTheSeparators() {
         QFETCH(QString, line);

@@ -111,8 +111,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("keys");
-        QTest::newRow("a on top") << 0.3f << "行く" << "帰る" << "ab";
-        QTest::newRow("a below") << 0.6f << "帰る" << "行く" << "ba";
+        QTest::newRow("a on top") << 0.3f << "行く"
+                                  << "帰る"
+                                  << "ab";
+        QTest::newRow("a below") << 0.6f << "帰る"
+                                 << "行く"
+                                 << "ba";
     }
     void captionsAreShownInRandomOrder() {
         QFETCH(float, r);

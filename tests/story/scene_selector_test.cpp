@@ -38,7 +38,8 @@ private Q_SLOTS:
             << story::Counters{2, 2, 0, 0, 0};
         QTest::newRow("7 and 8: one jumps to 9 for good")
             << story::Counters{7, 8, 0, 0, 0} << QList<int>{8, 7, 8, 7} << QList<float>{}
-            << QStringList{"char19", "char07", "char19", "char07"} << story::Counters{7, 9, 0, 0, 0};
+            << QStringList{"char19", "char07", "char19", "char07"}
+            << story::Counters{7, 9, 0, 0, 0};
         QTest::newRow("8 and 8 reach 10")
             << story::Counters{8, 8, 0, 0, 0} << QList<int>{8, 7, 8} << QList<float>{}
             << QStringList{"char19", "char09", "char110"} << story::Counters{9, 10, 0, 0, 0};
@@ -87,7 +88,8 @@ private Q_SLOTS:
         }
         QCOMPARE(counts[0] + counts[9], 0);
         for (int scene = 1; scene <= 8; ++scene) {
-            QVERIFY2(std::abs(counts[scene] - 10000) < 600, qPrintable(QString::number(counts[scene])));
+            QVERIFY2(std::abs(counts[scene] - 10000) < 600,
+                     qPrintable(QString::number(counts[scene])));
         }
     }
 };

@@ -6,6 +6,7 @@
 #include "platform/picture.h"
 #include "platform/scroll_bar.h"
 #include "platform/timer.h"
+#include "story/scene_selector.h"
 #include "support/game_fixture.h"
 #include "support/trace_recorder.h"
 
@@ -16,7 +17,8 @@ namespace {
 
 // Content where every event the story rules reach has a one-line scene and a choice.
 void writeStory(TestContent& content) {
-    QStringList names = {"zoa", "a_0", "a_1", "a_2", "a_3", "a_4", "b_0", "b_1", "b_2", "b_3", "b_4"};
+    QStringList names = {"zoa", "a_0", "a_1", "a_2", "a_3", "a_4",
+                         "b_0", "b_1", "b_2", "b_3", "b_4"};
     for (int c = 0; c < 5; ++c) {
         for (int scene = 0; scene <= 10; ++scene) {
             names.append(QString("char%1%2").arg(c).arg(scene));
@@ -34,7 +36,9 @@ void writeStory(TestContent& content) {
 }
 
 // Opens the choice of the running event (its first line is a short text line).
-void reachChoice(Fom& fom) { fom.Lbl_Click(); }
+void reachChoice(Fom& fom) {
+    fom.Lbl_Click();
+}
 
 } // namespace
 
@@ -42,8 +46,6 @@ class StoryTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { QLoggingCategory::setFilterRules(QString()); }
-
     // Left and middle presses start a story; a right press plays "end" and keeps the counters.
     void titlePressesStartTheStoryOrPlayTheEnd_data() {
         QTest::addColumn<Qt::MouseButton>("button");
@@ -123,12 +125,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("event");
         QTest::addColumn<int>("count");
-        QTest::newRow("b at 1") << 1 << "b" << "b_0" << 0;
-        QTest::newRow("b at 3") << 3 << "b" << "b_1" << 0;
-        QTest::newRow("b at 5") << 5 << "b" << "b_2" << 0;
-        QTest::newRow("b at 6") << 6 << "b" << "b_3" << 0;
-        QTest::newRow("b at 9") << 9 << "b" << "b_4" << 0;
-        QTest::newRow("a at 6") << 6 << "a" << "a_3" << 1;
+        QTest::newRow("b at 1") << 1 << "b"
+                                << "b_0" << 0;
+        QTest::newRow("b at 3") << 3 << "b"
+                                << "b_1" << 0;
+        QTest::newRow("b at 5") << 5 << "b"
+                                << "b_2" << 0;
+        QTest::newRow("b at 6") << 6 << "b"
+                                << "b_3" << 0;
+        QTest::newRow("b at 9") << 9 << "b"
+                                << "b_4" << 0;
+        QTest::newRow("a at 6") << 6 << "a"
+                                << "a_3" << 1;
     }
     void answersChooseTheirScene() {
         QFETCH(int, selector);
@@ -214,40 +222,77 @@ private Q_SLOTS:
         GameFixture game;
         writeStory(game.content);
         // Draws: 1st selector 3; then per choice: the key position, then the next selector.
-        game.random.setValues({0.35f,            // zoa's choice will be answered at 3
-                               0.1f, 0.45f,      // a in Qst(0); next selector 4
-                               0.1f, 0.15f,      // next 1
-                               0.1f, 0.55f,      // next 5
-                               0.6f, 0.75f,      // a in Qst(1); next 7
-                               0.1f, 0.95f,      // next 9
-                               0.1f, 0.65f,      // next 6
-                               0.1f, 0.05f});    // next 0
+        // Draws: the first selector, then for each choice its key position and the next selector.
+        game.random.setValues({0.35f,         // selector 3
+                               0.1f, 0.45f,   // "a" in Qst(0); next 4
+                               0.1f, 0.45f,   // next 4 again: no change
+                               0.1f, 0.15f,   // next 1
+                               0.1f, 0.55f,   // next 5
+                               0.6f, 0.75f,   // "a" in Qst(1); next 7
+                               0.1f, 0.95f,   // next 9
+                               0.1f, 0.65f,   // next 6
+                               0.1f, 0.05f}); // next 0
         TraceRecorder trace;
         Fom& fom = game.start();
         trace.clear();
         fom.Img_MouseDown(1);
-        const QList<int> answers = {0, 0, 0, 0, 1, 0, 0};
-        for (int index : answers) {
+        for (int index : {0, 0, 0, 0, 1, 0, 0, 0}) {
             reachChoice(fom);
             fom.Qst_Click(index);
         }
         game.tick(5); // "fin" typed, then the end of the script
-        const QStringList expected = {
-            "selector 3",   "event zoa zoa",           "skip",     "choice a b",
-            "answer 0 a 3", "selector 4",              "event a_1 a_1", "skip",
-            "choice a b",   "answer 0 a 4",            "event char30 char3", "face 3",
-            "skip",         "choice a b",              "answer 0 a 4", "selector 1",
-            "event char31 char3", "face 3",            "skip",     "choice a b",
-            "answer 0 a 1", "selector 5",              "event a_0 a_0", "skip",
-            "choice b a",   "answer 1 a 5",            "selector 7", "event a_2 a_2",
-            "skip",         "choice a b",              "answer 0 a 7", "selector 9",
-            "event char00 char0", "face 0",            "skip",     "choice a b",
-            "answer 0 a 9", "selector 6",              "event a_4 a_4", "skip",
-            "choice a b",   "answer 0 a 6",            "selector 0", "event name_end name_end",
-            "line fin",     "end name_end",            "title"};
-        QCOMPARE(trace.linesStartingWith({"selector", "event", "skip", "choice", "answer", "face",
-                                          "line", "end", "title"}),
-                 expected);
+        const QStringList expected = {"selector 3",
+                                      "event zoa zoa",
+                                      "skip",
+                                      "choice a b",
+                                      "answer 0 a 3",
+                                      "selector 4",
+                                      "event a_1 a_1",
+                                      "skip",
+                                      "choice a b",
+                                      "answer 0 a 4",
+                                      "event char30 char3",
+                                      "face 3",
+                                      "skip",
+                                      "choice a b",
+                                      "answer 0 a 4",
+                                      "selector 1",
+                                      "event char31 char3",
+                                      "face 3",
+                                      "skip",
+                                      "choice a b",
+                                      "answer 0 a 1",
+                                      "selector 5",
+                                      "event a_0 a_0",
+                                      "skip",
+                                      "choice b a",
+                                      "answer 1 a 5",
+                                      "selector 7",
+                                      "event a_2 a_2",
+                                      "skip",
+                                      "choice a b",
+                                      "answer 0 a 7",
+                                      "selector 9",
+                                      "event char00 char0",
+                                      "face 0",
+                                      "skip",
+                                      "choice a b",
+                                      "answer 0 a 9",
+                                      "selector 6",
+                                      "event a_4 a_4",
+                                      "skip",
+                                      "choice a b",
+                                      "answer 0 a 6",
+                                      "selector 0",
+                                      "event name_end name_end",
+                                      "line fin",
+                                      "end name_end",
+                                      "title"};
+        QCOMPARE(trace
+                     .linesStartingWith({"selector", "event", "skip", "choice", "answer", "face",
+                                         "line", "end", "title"})
+                     .join(" | "),
+                 expected.join(" | "));
         QCOMPARE(int(fom.answerCount), 5);
         QCOMPARE(fom.affinity, (story::Counters{0, 0, 0, 2, 0}));
         QVERIFY(fom.Img->isEnabled());
@@ -313,14 +358,10 @@ private Q_SLOTS:
 
     // With the real random source choice "a" lands in each label about half the time.
     void choiceAIsEvenlyPlaced() {
-        GameFixture game;
-        game.content.writeScript("ev", {">", "A", "B"});
-        Fom& fom = game.start();
         platform::ClockRandom random;
         GameFixture real;
         real.content.writeScript("ev", {">", "A", "B"});
         Fom& realFom = real.start();
-        Q_UNUSED(fom);
         int aOnTop = 0;
         constexpr int opens = 4000;
         for (int i = 0; i < opens; ++i) {
