@@ -1,0 +1,128 @@
+// The sound service's commands, the selector's change sound, and the music watch.
+#include "platform/scroll_bar.h"
+#include "sound/sound_module.h"
+#include "support/game_fixture.h"
+#include "support/trace_recorder.h"
+
+#include <QTest>
+
+class SoundTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void effectClosesOpensAndPlays() {
+        platform::FixedHostFacts host("/games/zoa", 16200);
+        platform::RecordingMediaService media;
+        sound::SoundModule module(media, host);
+        module.SeStt("se.wav");
+        QCOMPARE(media.commands(),
+                 QByteArrayList({"close WAVE notify", "open \"/games/zoa/dat2/se.wav\" alias WAVE",
+                                 "play WAVE notify"}));
+    }
+
+    // The loop flag is set before the music's play command goes out.
+    void musicStartSetsTheLoopFlagFirst() {
+        platform::FixedHostFacts host("/", 16200);
+        platform::RecordingMediaService media;
+        sound::SoundModule module(media, host);
+        bool loopWhenPlayed = false;
+        media.setResponder([&](const QByteArray& command, QByteArray*) {
+            if (command == "play MIDI notify") {
+                loopWhenPlayed = module.bgmLoop;
+            }
+            return 0;
+        });
+        module.BgmOpn("bgm.wav");
+        module.BgmStt();
+        QVERIFY(loopWhenPlayed);
+        QCOMPARE(media.commands(),
+                 QByteArrayList({"close MIDI notify", "open \"/dat2/bgm.wav\" alias MIDI",
+                                 "play MIDI notify"}));
+    }
+
+    void commandsAreTracedWithTheirCodes() {
+        platform::FixedHostFacts host("/g", 16200);
+        platform::SilentMediaService media;
+        sound::SoundModule module(media, host);
+        TraceRecorder trace;
+        module.BgmCls();
+        QCOMPARE(trace.lines, QStringList({"media close MIDI notify -> 5"}));
+    }
+
+    // Every change of the selector plays the click, whoever made it; no change, no click.
+    void selectorChangesPlayTheClick() {
+        GameFixture game;
+        TraceRecorder trace;
+        Fom& fom = game.start();
+        game.clearCommands();
+        fom.Hscl->setValue(1);
+        QVERIFY(game.effectsPlayed().isEmpty());
+        fom.Hscl->setValue(6);
+        QCOMPARE(game.effectsPlayed(), QStringList({"se2.wav"}));
+        fom.Hscl->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(fom.Hscl->value(), 7);
+        QCOMPARE(game.effectsPlayed().size(), 2);
+        QCOMPARE(trace.linesStartingWith({"selector"}), QStringList({"selector 6", "selector 7"}));
+    }
+
+    // Dragging either thumb plays the click at each move; the selector changes on release.
+    void dragsPlayTheClickAtEachMove() {
+        GameFixture game;
+        Fom& fom = game.start();
+        for (platform::ScrollBar* bar : {fom.Hscl, fom.HsclTim}) {
+            game.clearCommands();
+            const int before = bar->value();
+            bar->setSliderDown(true);
+            bar->setSliderPosition(bar->minimum() + 2);
+            bar->setSliderPosition(bar->minimum() + 3);
+            QCOMPARE(bar->value(), before);
+            QCOMPARE(game.effectsPlayed(), QStringList({"se2.wav", "se2.wav"}));
+            bar->setSliderDown(false);
+            QCOMPARE(bar->value(), bar->minimum() + 3);
+            QCOMPARE(game.effectsPlayed().size(), 3);
+        }
+    }
+
+    // What each tick of the music watch sends, for each answer of the status query.
+    void musicWatchRestartsOnlyAStoppedLoop_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("loop");
+        QTest::addColumn<bool>("restarted");
+        QTest::newRow("stopped") << 0 << QByteArray("stopped") << true << true;
+        QTest::newRow("stopped without loop") << 0 << QByteArray("stopped") << false << false;
+        QTest::newRow("STOPPED in capitals") << 0 << QByteArray("STOPPED") << true << true;
+        QTest::newRow("stopped with more text")
+            << 0 << QByteArray("stopped at the very end") << true << true;
+        QTest::newRow("playing") << 0 << QByteArray("playing") << true << false;
+        QTest::newRow("paused") << 0 << QByteArray("paused") << true << false;
+        QTest::newRow("stoppe is too short") << 0 << QByteArray("stoppe") << true << false;
+        QTest::newRow("failed query") << 5 << QByteArray() << true << false;
+    }
+    void musicWatchRestartsOnlyAStoppedLoop() {
+        QFETCH(int, code);
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, loop);
+        QFETCH(bool, restarted);
+        GameFixture game;
+        game.media.setResponder([&](const QByteArray& command, QByteArray* answer) {
+            if (command == "status MIDI mode" && code == 0) {
+                *answer = reply;
+            }
+            return command == "status MIDI mode" ? code : 0;
+        });
+        Fom& fom = game.start();
+        fom.sound.bgmLoop = loop;
+        game.clearCommands();
+        fom.Bgm_Check_Timer();
+        QStringList expected = {"status MIDI mode"};
+        if (restarted) {
+            expected << "seek MIDI to start"
+                     << "play MIDI from 0";
+        }
+        QCOMPARE(game.commands(), expected);
+    }
+};
+
+QTEST_MAIN(SoundTest)
+#include "sound_test.moc"
