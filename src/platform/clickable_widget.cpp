@@ -22,4 +22,8 @@ void ClickableWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void ClickableWidget::mouseDoubleClickEvent(QMouseEvent*) {
+    leftDown_ = false;
+}
+
 } // namespace platform

@@ -19,6 +19,8 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second press of a double click is a double click, not a further press or click.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool leftDown_ = false;
