@@ -190,3 +190,12 @@ void Fom::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     fitFrame();
 }
+
+// The first paint ends the start-up; the trace marks it for start-up measurements.
+void Fom::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!painted_) {
+        painted_ = true;
+        platform::trace(QStringLiteral("painted"));
+    }
+}

@@ -103,6 +103,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void createDesignControls();
@@ -132,4 +133,5 @@ private:
     QSize outerSize_;
     bool activated_ = false;
     bool startupFailed_ = false;
+    bool painted_ = false;
 };

@@ -1,0 +1,199 @@
+// Figures of play measured inside one game process: CPU and cadence while typing, typing speed
+// at the shortest interval, the cost of one tick, and the speed of script reading.
+#include "bench_table.h"
+#include "platform/cp932.h"
+#include "platform/fonts.h"
+#include "platform/host_facts.h"
+#include "platform/message_box.h"
+#include "platform/picture.h"
+#include "platform/random_source.h"
+#include "platform/script_file.h"
+#include "platform/scroll_bar.h"
+#include "platform/sdl_media_service.h"
+#include "platform/timer.h"
+#include "window/fom.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <chrono>
+#include <cmath>
+#include <sys/resource.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double processCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+    }
+}
+
+// A content folder with a title, one picture and a long event without a choice.
+void writeContent(const QString& folder) {
+    QDir().mkpath(folder + QStringLiteral("/dat1"));
+    QDir().mkpath(folder + QStringLiteral("/dat2"));
+    QImage picture(320, 320, QImage::Format_RGB888);
+    picture.fill(QColor(40, 60, 120));
+    picture.save(folder + QStringLiteral("/dat2/opn.bmp"), "BMP");
+    picture.save(folder + QStringLiteral("/dat2/zoa.bmp"), "BMP");
+    const QByteArray line =
+        platform::encodeCp932(QStringLiteral("夜の港に灯がともり、波の音だけが静かに響いていた。"))
+            .bytes;
+    QByteArray script;
+    for (int i = 0; i < 2000; ++i) {
+        script += line + "\r\n";
+    }
+    writeFile(folder + QStringLiteral("/dat1/zoa.txt"), script);
+}
+
+void runEventLoop(int milliseconds) {
+    QTimer::singleShot(milliseconds, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+}
+
+struct TypingRun {
+    double cpuPercent = 0;
+    std::vector<double> intervalsMs;
+};
+
+TypingRun typeFor(Fom& fom, int speed, int milliseconds) {
+    TypingRun run;
+    std::vector<Clock::time_point> ticks;
+    const auto connection = QObject::connect(fom.TimIve, &platform::Timer::tick,
+                                             [&ticks] { ticks.push_back(Clock::now()); });
+    fom.HsclTim->setValue(speed);
+    fom.IveStt(QStringLiteral("zoa"), QStringLiteral("zoa"));
+    const double before = processCpuSeconds();
+    runEventLoop(milliseconds);
+    run.cpuPercent = (processCpuSeconds() - before) / (milliseconds / 1000.0) * 100.0;
+    QObject::disconnect(connection);
+    fom.TimIve->setEnabled(false);
+    for (std::size_t i = 1; i < ticks.size(); ++i) {
+        run.intervalsMs.push_back(
+            std::chrono::duration<double, std::milli>(ticks[i] - ticks[i - 1]).count());
+    }
+    return run;
+}
+
+void measureTyping(Fom& fom) {
+    std::vector<double> cpu;
+    std::vector<double> means;
+    std::vector<double> deviations;
+    for (int run = 0; run < 3; ++run) {
+        const TypingRun typing = typeFor(fom, 100, 10000);
+        cpu.push_back(typing.cpuPercent);
+        double sum = 0;
+        std::vector<double> offBy;
+        for (double interval : typing.intervalsMs) {
+            sum += interval;
+            offBy.push_back(std::abs(interval - 100.0));
+        }
+        means.push_back(typing.intervalsMs.empty() ? 0 : sum / typing.intervalsMs.size());
+        deviations.push_back(percentile(offBy, 99));
+    }
+    printRow(QStringLiteral("CPU while typing at 100 ms a character, 10 s (median of 3)"),
+             QString::number(median(cpu), 'f', 3) + QStringLiteral(" % of a core"),
+             QStringLiteral("<= 1 %"));
+    printRow(QStringLiteral("typing cadence at 100 ms: mean interval, p99 deviation"),
+             QString::number(median(means), 'f', 2) + QStringLiteral(" ms, ") +
+                 QString::number(median(deviations), 'f', 2) + QStringLiteral(" ms"),
+             QStringLiteral("mean within 1 %, p99 within 5 ms"));
+
+    std::vector<double> rates;
+    for (int run = 0; run < 3; ++run) {
+        const TypingRun fast = typeFor(fom, 1, 2000);
+        rates.push_back((fast.intervalsMs.size() + 1) / 2.0);
+    }
+    printRow(QStringLiteral("typing speed at 1 ms a character (median of 3)"),
+             QString::number(median(rates), 'f', 0) + QStringLiteral(" characters/s"),
+             QStringLiteral(">= 900"));
+}
+
+// One tick that types a character with nine full lines on screen: compose and set the text.
+void measureTick(Fom& fom) {
+    const QString full(40, QChar(0x3042));
+    std::vector<double> batches;
+    for (int batch = 0; batch < 7; ++batch) {
+        double total = 0;
+        constexpr int ticks = 5000;
+        for (int i = 0; i < ticks; ++i) {
+            fom.textLines.fill(full);
+            fom.textLines[8] = full.left(39);
+            fom.scriptLine = full;
+            fom.linePos = 39;
+            const auto start = Clock::now();
+            fom.TimIve_Timer();
+            total += std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+        }
+        batches.push_back(total / ticks);
+    }
+    printRow(QStringLiteral("cost of one tick with nine full lines (median of 7 batches)"),
+             QString::number(median(batches), 'f', 2) + QStringLiteral(" us"),
+             QStringLiteral("<= 100 us"));
+}
+
+void measureReading(const QString& folder) {
+    const QByteArray line =
+        platform::encodeCp932(QStringLiteral("「ソ」と①、ｱｲｳ、そして漢字の行 with ASCII text"))
+            .bytes +
+        "\r\n";
+    QByteArray script;
+    while (script.size() < 64 * 1024 * 1024) {
+        script += line;
+    }
+    const QString path = folder + QStringLiteral("/large.txt");
+    writeFile(path, script);
+    std::vector<double> rates;
+    for (int run = 0; run < 3; ++run) {
+        platform::ScriptFile file;
+        file.open(path);
+        const auto start = Clock::now();
+        qsizetype characters = 0;
+        while (!file.atEnd()) {
+            characters += file.readLine().size();
+        }
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        rates.push_back(script.size() / seconds / 1e6);
+        Q_UNUSED(characters);
+    }
+    QFile::remove(path);
+    printRow(QStringLiteral("script reading speed, 64 MB script (median of 3)"),
+             QString::number(median(rates), 'f', 0) + QStringLiteral(" MB/s"),
+             QStringLiteral(">= 50 MB/s"));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    platform::installFontSubstitutes();
+    QTemporaryDir dir;
+    writeContent(dir.path());
+    platform::QtHostFacts screen;
+    platform::FixedHostFacts host(dir.path(), screen.screenHeightTwips());
+    platform::SdlMediaService media;
+    platform::ClockRandom random;
+    platform::QtMessageBox messageBox;
+    Fom fom(GamePlatform{host, media, random, messageBox});
+    fom.show();
+    runEventLoop(300);
+    measureTyping(fom);
+    measureTick(fom);
+    measureReading(dir.path());
+    return 0;
+}
