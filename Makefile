@@ -4,7 +4,7 @@ BUILD ?= build
 SANITIZE ?= OFF
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: run test test-sanitized bench build deps format
+.PHONY: run test test-sanitized fuzz bench build deps format
 
 deps:
 	@scripts/install-deps
@@ -21,6 +21,10 @@ test: build
 
 test-sanitized:
 	$(MAKE) test BUILD=build-sanitized SANITIZE=ON BUILD_TYPE=Debug
+
+fuzz:
+	@scripts/install-deps clang libclang-rt-14-dev
+	scripts/run-fuzzers
 
 bench: build
 	cmake --build $(BUILD) --target bench

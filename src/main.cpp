@@ -1,9 +1,9 @@
 // Builds the real platform, creates the game window and runs the event loop.
 #include "platform/fonts.h"
 #include "platform/host_facts.h"
-#include "platform/media_service.h"
 #include "platform/message_box.h"
 #include "platform/random_source.h"
+#include "platform/sdl_media_service.h"
 #include "window/fom.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     platform::installFontSubstitutes();
 
     platform::QtHostFacts host;
-    platform::SilentMediaService media;
+    platform::SdlMediaService media;
     platform::ClockRandom random;
     platform::QtMessageBox messageBox;
     Fom fom(GamePlatform{host, media, random, messageBox});

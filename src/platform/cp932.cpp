@@ -72,6 +72,10 @@ Cp932Encoding encodeCp932(QStringView text) {
     result.bytes.reserve(text.size() * 2);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QStringView character = text.sliced(i, 1);
+        if (character.front().unicode() < 0x80) {
+            result.bytes += static_cast<char>(character.front().unicode());
+            continue;
+        }
         const QByteArray bytes = encoder().encode(character);
         if (decodeCp932(bytes) != character) {
             result.badIndex = i;

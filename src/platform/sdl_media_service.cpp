@@ -1,9 +1,176 @@
 #include "platform/sdl_media_service.h"
 
+#include "platform/media_command.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
 namespace platform {
 
-int SdlMediaService::send(const QByteArray&, QByteArray*) {
-    return MediaNoDevice;
+namespace {
+
+Q_LOGGING_CATEGORY(zoaSound, "zoa.sound", QtWarningMsg)
+
+// 512 frames at 44.1 kHz: about 12 ms of buffer between a play command and its first sample.
+constexpr int deviceFrequency = 44100;
+constexpr int deviceChannels = 2;
+constexpr int deviceBufferFrames = 512;
+
+constexpr int musicChannel = 0;
+constexpr int effectChannel = 1;
+
+// The mixer is process-wide: only one service may drive it at a time.
+bool mixerTaken = false;
+
+int channelOf(const QByteArray& alias) {
+    if (alias.compare(QByteArrayView("MIDI"), Qt::CaseInsensitive) == 0) {
+        return musicChannel;
+    }
+    if (alias.compare(QByteArrayView("WAVE"), Qt::CaseInsensitive) == 0) {
+        return effectChannel;
+    }
+    return -1;
+}
+
+// Opens a RIFF WAVE file for reading, or returns null. Only regular files are opened, so a named
+// pipe or a device cannot block or feed the loader endlessly.
+SDL_RWops* openWaveFile(const QByteArray& utf8Path) {
+    const QString path = QString::fromUtf8(utf8Path);
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() < 12 || info.size() > SdlMediaService::maxSoundFileBytes) {
+        return nullptr;
+    }
+    SDL_RWops* file = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
+    if (file == nullptr) {
+        return nullptr;
+    }
+    char header[12];
+    if (SDL_RWread(file, header, 1, sizeof header) != sizeof header ||
+        QByteArrayView(header, 4) != "RIFF" || QByteArrayView(header + 8, 4) != "WAVE" ||
+        SDL_RWseek(file, 0, RW_SEEK_SET) != 0) {
+        SDL_RWclose(file);
+        return nullptr;
+    }
+    return file;
+}
+
+} // namespace
+
+SdlMediaService::~SdlMediaService() {
+    if (device_ != Device::Open) {
+        return;
+    }
+    for (int channel = 0; channel < static_cast<int>(sounds_.size()); ++channel) {
+        close(channel);
+    }
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mixerTaken = false;
+}
+
+bool SdlMediaService::deviceReady() {
+    if (device_ != Device::Untried) {
+        return device_ == Device::Open;
+    }
+    device_ = Device::Missing;
+    if (mixerTaken) {
+        qCWarning(zoaSound) << "the sound mixer is in use by another media service; no sound";
+        return false;
+    }
+    // The audio subsystem brings SDL's event subsystem along; its SIGINT/SIGTERM handlers would
+    // turn the signals into events nobody reads, so the program could no longer be interrupted.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        qCWarning(zoaSound) << "no audio device, the game runs without sound:" << SDL_GetError();
+        return false;
+    }
+    if (Mix_OpenAudio(deviceFrequency, MIX_DEFAULT_FORMAT, deviceChannels, deviceBufferFrames) !=
+        0) {
+        qCWarning(zoaSound) << "no audio device, the game runs without sound:" << Mix_GetError();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(static_cast<int>(sounds_.size()));
+    mixerTaken = true;
+    device_ = Device::Open;
+    return true;
+}
+
+int SdlMediaService::open(int channel, const QByteArray& path) {
+    SDL_RWops* file = openWaveFile(path);
+    if (file == nullptr) {
+        return MediaUnreadableFile;
+    }
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1); // frees the file, also on failure
+    if (chunk == nullptr) {
+        return MediaUnreadableFile;
+    }
+    close(channel);
+    sounds_[channel] = Sound{chunk, false};
+    return MediaOk;
+}
+
+void SdlMediaService::close(int channel) {
+    Sound& sound = sounds_[channel];
+    if (sound.chunk != nullptr) {
+        Mix_HaltChannel(channel);
+        Mix_FreeChunk(sound.chunk);
+    }
+    sound = Sound{};
+}
+
+int SdlMediaService::send(const QByteArray& command, QByteArray* reply) {
+    if (!deviceReady()) {
+        return MediaNoDevice;
+    }
+    MediaCommand parsed;
+    const int code = parseMediaCommand(command, &parsed);
+    if (code != MediaOk) {
+        return code;
+    }
+    const int channel = channelOf(parsed.alias);
+    if (channel < 0) {
+        return MediaUnknownAlias;
+    }
+    if (parsed.verb == MediaVerb::Open) {
+        return open(channel, parsed.path);
+    }
+    Sound& sound = sounds_[channel];
+    if (sound.chunk == nullptr) {
+        return MediaUnknownAlias;
+    }
+    switch (parsed.verb) {
+    case MediaVerb::Play:
+        if (parsed.fromStart || !sound.started) {
+            // Playing on a busy channel restarts it with this sound.
+            if (Mix_PlayChannel(channel, sound.chunk, 0) < 0) {
+                return MediaNoDevice;
+            }
+            sound.started = true;
+        }
+        return MediaOk;
+    case MediaVerb::Close:
+        close(channel);
+        return MediaOk;
+    case MediaVerb::Status:
+        if (reply != nullptr) {
+            *reply = Mix_Playing(channel) != 0 ? QByteArrayLiteral("playing")
+                                               : QByteArrayLiteral("stopped");
+        }
+        return MediaOk;
+    case MediaVerb::Seek:
+        Mix_HaltChannel(channel);
+        sound.started = false;
+        return MediaOk;
+    case MediaVerb::Open:
+        break;
+    }
+    return MediaMalformedCommand;
 }
 
 } // namespace platform

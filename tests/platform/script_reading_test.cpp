@@ -102,6 +102,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qsizetype>("badIndex");
         QTest::newRow("japanese") << QStringLiteral("ソ①ｱ\\あ～") << qsizetype(-1);
+        QTest::newRow("control codes") << QStringLiteral("\x1a\x1c\x7f\t") << qsizetype(-1);
         QTest::newRow("euro") << QStringLiteral("ab€") << qsizetype(2);
         QTest::newRow("yen would turn into backslash") << QStringLiteral("¥") << qsizetype(0);
         QTest::newRow("emoji") << QStringLiteral("x😀") << qsizetype(1);

@@ -1,0 +1,140 @@
+// Parsing of media command texts: the commands the game sends, and everything else refused.
+#include "platform/media_command.h"
+#include "platform/media_service.h"
+
+#include <QTest>
+
+using platform::MediaCommand;
+using platform::MediaVerb;
+
+Q_DECLARE_METATYPE(platform::MediaVerb)
+
+class MediaCommandTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void validCommands_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<MediaVerb>("verb");
+        QTest::addColumn<QByteArray>("alias");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<bool>("fromStart");
+        QTest::addColumn<bool>("notify");
+
+        const QByteArray none;
+        QTest::newRow("open") << QByteArray("open \"/g/dat2/bgm.wav\" alias MIDI")
+                              << MediaVerb::Open << QByteArray("MIDI")
+                              << QByteArray("/g/dat2/bgm.wav") << false << false;
+        QTest::newRow("open path with blanks kept verbatim")
+            << QByteArray("open \" /my games/se 1.wav \" alias WAVE") << MediaVerb::Open
+            << QByteArray("WAVE") << QByteArray(" /my games/se 1.wav ") << false << false;
+        QTest::newRow("open Japanese path")
+            << QStringLiteral("open \"/ゲーム/音 楽/効果音.wav\" alias WAVE").toUtf8()
+            << MediaVerb::Open << QByteArray("WAVE")
+            << QStringLiteral("/ゲーム/音 楽/効果音.wav").toUtf8() << false << false;
+        QTest::newRow("open words in any case")
+            << QByteArray("OPEN \"a.wav\" AliAS midi") << MediaVerb::Open << QByteArray("midi")
+            << QByteArray("a.wav") << false << false;
+        QTest::newRow("extra blanks and tabs")
+            << QByteArray("  open\t\"a.wav\"   alias \tWAVE  ") << MediaVerb::Open
+            << QByteArray("WAVE") << QByteArray("a.wav") << false << false;
+        QTest::newRow("play") << QByteArray("play MIDI") << MediaVerb::Play << QByteArray("MIDI")
+                              << none << false << false;
+        QTest::newRow("play notify") << QByteArray("play WAVE notify") << MediaVerb::Play
+                                     << QByteArray("WAVE") << none << false << true;
+        QTest::newRow("play from 0") << QByteArray("play MIDI from 0") << MediaVerb::Play
+                                     << QByteArray("MIDI") << none << true << false;
+        QTest::newRow("play from 0 notify")
+            << QByteArray("Play Midi FROM 0 NOTIFY") << MediaVerb::Play << QByteArray("Midi")
+            << none << true << true;
+        QTest::newRow("close") << QByteArray("close WAVE") << MediaVerb::Close << QByteArray("WAVE")
+                               << none << false << false;
+        QTest::newRow("close notify") << QByteArray("close MIDI notify") << MediaVerb::Close
+                                      << QByteArray("MIDI") << none << false << true;
+        QTest::newRow("status") << QByteArray("status MIDI mode") << MediaVerb::Status
+                                << QByteArray("MIDI") << none << false << false;
+        QTest::newRow("seek") << QByteArray("SEEK midi TO Start") << MediaVerb::Seek
+                              << QByteArray("midi") << none << false << false;
+    }
+    void validCommands() {
+        QFETCH(QByteArray, text);
+        QFETCH(MediaVerb, verb);
+        QFETCH(QByteArray, alias);
+        QFETCH(QByteArray, path);
+        QFETCH(bool, fromStart);
+        QFETCH(bool, notify);
+        MediaCommand command;
+        QCOMPARE(platform::parseMediaCommand(text, &command), int(platform::MediaOk));
+        QCOMPARE(command.verb, verb);
+        QCOMPARE(command.alias, alias);
+        QCOMPARE(command.path, path);
+        QCOMPARE(command.fromStart, fromStart);
+        QCOMPARE(command.notify, notify);
+    }
+
+    void refusedCommands_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("code");
+
+        const int unknown = platform::MediaUnknownCommand;
+        const int malformed = platform::MediaMalformedCommand;
+        QTest::newRow("unknown verb") << QByteArray("stop MIDI") << unknown;
+        QTest::newRow("unknown verb alone") << QByteArray("pause") << unknown;
+        QTest::newRow("verb glued to alias") << QByteArray("playMIDI") << unknown;
+        QTest::newRow("non-ASCII verb") << QStringLiteral("再生 MIDI").toUtf8() << unknown;
+        QTest::newRow("empty") << QByteArray() << malformed;
+        QTest::newRow("blanks only") << QByteArray(" \t ") << malformed;
+        QTest::newRow("quoted verb") << QByteArray("\"play\" MIDI") << malformed;
+        QTest::newRow("open without path") << QByteArray("open alias MIDI") << malformed;
+        QTest::newRow("open unquoted path") << QByteArray("open a.wav alias MIDI") << malformed;
+        QTest::newRow("open empty path") << QByteArray("open \"\" alias MIDI") << malformed;
+        QTest::newRow("open unclosed quote") << QByteArray("open \"a.wav alias MIDI") << malformed;
+        QTest::newRow("open quote glued to word")
+            << QByteArray("open \"a.wav\"alias MIDI") << malformed;
+        QTest::newRow("open stray quote in word")
+            << QByteArray("open \"a.wav\" alias MI\"DI") << malformed;
+        QTest::newRow("open missing alias word") << QByteArray("open \"a.wav\" MIDI") << malformed;
+        QTest::newRow("open missing alias name") << QByteArray("open \"a.wav\" alias") << malformed;
+        QTest::newRow("open quoted alias name")
+            << QByteArray("open \"a.wav\" alias \"MIDI\"") << malformed;
+        QTest::newRow("open extra word")
+            << QByteArray("open \"a.wav\" alias MIDI notify") << malformed;
+        QTest::newRow("open two paths")
+            << QByteArray("open \"a.wav\" \"b.wav\" alias MIDI") << malformed;
+        QTest::newRow("play without alias") << QByteArray("play") << malformed;
+        QTest::newRow("play quoted alias") << QByteArray("play \"MIDI\"") << malformed;
+        QTest::newRow("play from without position") << QByteArray("play MIDI from") << malformed;
+        QTest::newRow("play from elsewhere") << QByteArray("play MIDI from 5") << malformed;
+        QTest::newRow("play notify before from")
+            << QByteArray("play MIDI notify from 0") << malformed;
+        QTest::newRow("play extra word") << QByteArray("play MIDI wait") << malformed;
+        QTest::newRow("play notify twice") << QByteArray("play MIDI notify notify") << malformed;
+        QTest::newRow("close without alias") << QByteArray("close") << malformed;
+        QTest::newRow("close extra word") << QByteArray("close MIDI now") << malformed;
+        QTest::newRow("status without item") << QByteArray("status MIDI") << malformed;
+        QTest::newRow("status other item") << QByteArray("status MIDI position") << malformed;
+        QTest::newRow("status extra word") << QByteArray("status MIDI mode now") << malformed;
+        QTest::newRow("seek to end") << QByteArray("seek MIDI to end") << malformed;
+        QTest::newRow("seek without target") << QByteArray("seek MIDI") << malformed;
+        QTest::newRow("seek missing to") << QByteArray("seek MIDI start") << malformed;
+        QTest::newRow("NUL inside") << QByteArray("play MIDI\0 notify", 17) << malformed;
+        QTest::newRow("NUL in path") << QByteArray("open \"a.wav\0x\" alias MIDI", 25) << malformed;
+        QTest::newRow("trailing newline") << QByteArray("play MIDI\n") << malformed;
+        QTest::newRow("lone quote") << QByteArray("\"") << malformed;
+        QTest::newRow("too long") << "play MIDI " + QByteArray(platform::maxMediaCommandLength, ' ')
+                                  << malformed;
+        QTest::newRow("huge path")
+            << "open \"" + QByteArray(1 << 20, 'a') + "\" alias MIDI" << malformed;
+    }
+    void refusedCommands() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, code);
+        MediaCommand command;
+        command.alias = "untouched";
+        QCOMPARE(platform::parseMediaCommand(text, &command), code);
+        QCOMPARE(command.alias, QByteArray("untouched"));
+    }
+};
+
+QTEST_GUILESS_MAIN(MediaCommandTest)
+#include "media_command_test.moc"

@@ -1,0 +1,329 @@
+// The SDL2_mixer media service under SDL's dummy audio driver: sounds start, end, rewind, sound
+// together and fail cleanly, as the game's sound module and music watch rely on.
+#include "platform/media_service.h"
+#include "platform/sdl_media_service.h"
+#include "tone.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using platform::SdlMediaService;
+
+namespace {
+
+constexpr int ok = platform::MediaOk;
+
+QByteArray openCommand(const QString& path, const char* alias) {
+    return "open \"" + path.toUtf8() + "\" alias " + alias;
+}
+
+QByteArray status(SdlMediaService& media, const char* alias) {
+    QByteArray reply;
+    media.send(QByteArray("status ") + alias + " mode", &reply);
+    return reply;
+}
+
+// Waits, in short steps and at most two seconds, until the alias reports the state.
+bool waitForStatus(SdlMediaService& media, const char* alias, const QByteArray& state) {
+    QElapsedTimer clock;
+    clock.start();
+    while (status(media, alias) != state) {
+        if (clock.elapsed() > 2000) {
+            return false;
+        }
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+} // namespace
+
+class SdlMediaServiceTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    QString writeFile(const QString& name, const QByteArray& bytes) {
+        const QString path = dir_.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+            qFatal("cannot write %s", qPrintable(path));
+        }
+        return path;
+    }
+    QString shortSound() { return writeFile(QStringLiteral("short.wav"), tone::sineWav(500, 60)); }
+    QString longSound() { return writeFile(QStringLiteral("long.wav"), tone::sineWav(700, 3000)); }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QCOMPARE(qgetenv("SDL_AUDIODRIVER"), QByteArray("dummy"));
+        QVERIFY(dir_.isValid());
+    }
+
+    void playsToItsEndAndStaysThere() {
+        SdlMediaService media;
+        QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
+        QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+        QCOMPARE(media.send("play MIDI notify", nullptr), ok);
+        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+        QVERIFY(waitForStatus(media, "MIDI", "stopped"));
+        // At its end a plain play sounds nothing more.
+        QCOMPARE(media.send("play MIDI", nullptr), ok);
+        QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+        // Rewound, it plays again; so it does from 0 once at its end.
+        QCOMPARE(media.send("seek MIDI to start", nullptr), ok);
+        QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+        QCOMPARE(media.send("play MIDI", nullptr), ok);
+        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+        QVERIFY(waitForStatus(media, "MIDI", "stopped"));
+        QCOMPARE(media.send("play MIDI from 0", nullptr), ok);
+        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+    }
+
+    void seekStopsAPlayingSound() {
+        SdlMediaService media;
+        QCOMPARE(media.send(openCommand(longSound(), "MIDI"), nullptr), ok);
+        QCOMPARE(media.send("play MIDI", nullptr), ok);
+        QCOMPARE(media.send("seek MIDI to start", nullptr), ok);
+        QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+    }
+
+    void musicAndEffectSoundTogether() {
+        SdlMediaService media;
+        QCOMPARE(media.send(openCommand(longSound(), "MIDI"), nullptr), ok);
+        QCOMPARE(media.send("play MIDI notify", nullptr), ok);
+        QCOMPARE(media.send(openCommand(shortSound(), "WAVE"), nullptr), ok);
+        QCOMPARE(media.send("play WAVE notify", nullptr), ok);
+        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+        QCOMPARE(status(media, "WAVE"), QByteArray("playing"));
+        QVERIFY(waitForStatus(media, "WAVE", "stopped"));
+        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+        QCOMPARE(media.send("close WAVE notify", nullptr), ok);
+        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+    }
+
+    // A long effect playing under WAVE is cut off by what the sound module sends next.
+    void nextEffectCutsTheOldOneOff_data() {
+        QTest::addColumn<QList<QByteArray>>("commands");
+        QTest::addColumn<int>("statusCode");
+        QTest::addColumn<QByteArray>("reply");
+        const QByteArray open = "open \"%1\" alias WAVE";
+        QTest::newRow("close") << QList<QByteArray>{"close WAVE notify"}
+                               << int(platform::MediaUnknownAlias) << QByteArray();
+        QTest::newRow("close, open")
+            << QList<QByteArray>{"close WAVE notify", open} << ok << QByteArray("stopped");
+        QTest::newRow("open over the playing one")
+            << QList<QByteArray>{open} << ok << QByteArray("stopped");
+        QTest::newRow("close, open, play")
+            << QList<QByteArray>{"close WAVE notify", open, "play WAVE notify"} << ok
+            << QByteArray("playing");
+    }
+    void nextEffectCutsTheOldOneOff() {
+        QFETCH(QList<QByteArray>, commands);
+        QFETCH(int, statusCode);
+        QFETCH(QByteArray, reply);
+        SdlMediaService media;
+        QCOMPARE(media.send(openCommand(longSound(), "WAVE"), nullptr), ok);
+        QCOMPARE(media.send("play WAVE notify", nullptr), ok);
+        for (QByteArray command : commands) {
+            command.replace("%1", shortSound().toUtf8());
+            QCOMPARE(media.send(command, nullptr), ok);
+        }
+        QByteArray answer;
+        QCOMPARE(media.send("status WAVE mode", &answer), statusCode);
+        QCOMPARE(answer, reply);
+        // Whatever sounds now is the short effect: it has ended well before the long one would.
+        if (statusCode == ok) {
+            QVERIFY(waitForStatus(media, "WAVE", "stopped"));
+        }
+    }
+
+    void failedOpenKeepsTheSoundThatWasOpen() {
+        SdlMediaService media;
+        QCOMPARE(media.send(openCommand(longSound(), "MIDI"), nullptr), ok);
+        QCOMPARE(media.send("play MIDI", nullptr), ok);
+        QCOMPARE(
+            media.send(openCommand(dir_.filePath(QStringLiteral("none.wav")), "MIDI"), nullptr),
+            int(platform::MediaUnreadableFile));
+        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+    }
+
+    void failures_data() {
+        QTest::addColumn<QString>("file"); // written into the folder when not empty
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("command"); // "%1": the file's path, "%2": the folder's
+        QTest::addColumn<int>("code");
+
+        const int unreadable = platform::MediaUnreadableFile;
+        const int unknownAlias = platform::MediaUnknownAlias;
+        const QByteArray wav = tone::sineWav(500, 60);
+        const QByteArray openFile = "open \"%1\" alias WAVE";
+        QTest::newRow("missing file")
+            << QString() << QByteArray() << QByteArray("open \"/no/such/file.wav\" alias WAVE")
+            << unreadable;
+        QTest::newRow("text file") << QStringLiteral("text.wav")
+                                   << QByteArray("this is not a sound\n") << openFile << unreadable;
+        QTest::newRow("empty file")
+            << QStringLiteral("empty.wav") << QByteArray() << openFile << unreadable;
+        QTest::newRow("RIFF header only")
+            << QStringLiteral("header.wav") << wav.left(12) << openFile << unreadable;
+        QTest::newRow("cut in the format")
+            << QStringLiteral("cut.wav") << wav.left(30) << openFile << unreadable;
+        QTest::newRow("folder") << QString() << QByteArray() << QByteArray("open \"%2\" alias WAVE")
+                                << unreadable;
+        QTest::newRow("unknown alias on open")
+            << QStringLiteral("good.wav") << wav << QByteArray("open \"%1\" alias BGM")
+            << unknownAlias;
+        QTest::newRow("close of an alias not open")
+            << QString() << QByteArray() << QByteArray("close WAVE notify") << unknownAlias;
+        QTest::newRow("play of an alias not open")
+            << QString() << QByteArray() << QByteArray("play WAVE notify") << unknownAlias;
+        QTest::newRow("seek of an alias not open")
+            << QString() << QByteArray() << QByteArray("seek WAVE to start") << unknownAlias;
+        QTest::newRow("play of an unknown alias")
+            << QString() << QByteArray() << QByteArray("play BGM") << unknownAlias;
+        QTest::newRow("unknown command") << QString() << QByteArray() << QByteArray("stop MIDI")
+                                         << int(platform::MediaUnknownCommand);
+        QTest::newRow("malformed command")
+            << QString() << QByteArray() << QByteArray("open \"x.wav alias WAVE")
+            << int(platform::MediaMalformedCommand);
+        QTest::newRow("empty command")
+            << QString() << QByteArray() << QByteArray() << int(platform::MediaMalformedCommand);
+        QTest::newRow("NUL bytes") << QString() << QByteArray() << QByteArray(64, '\0')
+                                   << int(platform::MediaMalformedCommand);
+    }
+    void failures() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, command);
+        QFETCH(int, code);
+        if (!file.isEmpty()) {
+            command.replace("%1", writeFile(file, bytes).toUtf8());
+        }
+        command.replace("%2", dir_.path().toUtf8());
+        SdlMediaService media;
+        QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
+        QCOMPARE(media.send(command, nullptr), code);
+        // The service goes on working, and the failure touched no other alias.
+        QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+        QCOMPARE(media.send("play MIDI", nullptr), ok);
+        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+    }
+
+    void pathsWithBlanksAndJapanese_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("blanks") << QStringLiteral("my sounds/se 1.wav");
+        QTest::newRow("Japanese") << QStringLiteral("効果音/ドア.wav");
+        QTest::newRow("both") << QStringLiteral("音 楽/  曲 一.wav");
+    }
+    void pathsWithBlanksAndJapanese() {
+        QFETCH(QString, name);
+        const QString path = writeFile(name, tone::sineWav(500, 60));
+        SdlMediaService media;
+        QCOMPARE(media.send(openCommand(path, "WAVE"), nullptr), ok);
+        QCOMPARE(media.send("play WAVE notify", nullptr), ok);
+        QCOMPARE(status(media, "WAVE"), QByteArray("playing"));
+    }
+
+    void aliasesAndWordsIgnoreCase() {
+        SdlMediaService media;
+        QCOMPARE(media.send(openCommand(longSound(), "midi"), nullptr), ok);
+        QCOMPARE(media.send("PLAY Midi NOTIFY", nullptr), ok);
+        QByteArray reply;
+        QCOMPARE(media.send("Status MIDI Mode", &reply), ok);
+        QCOMPARE(reply, QByteArray("playing"));
+        QCOMPARE(media.send("status MIDI mode", nullptr), ok); // no reply wanted
+        QCOMPARE(media.send("CLOSE mIdI", nullptr), ok);
+        QCOMPARE(media.send("status midi mode", &reply), int(platform::MediaUnknownAlias));
+    }
+
+    void failedStatusLeavesTheReplyUntouched_data() {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<int>("code");
+        QTest::newRow("alias not open")
+            << QByteArray("status WAVE mode") << int(platform::MediaUnknownAlias);
+        QTest::newRow("unknown alias")
+            << QByteArray("status CD mode") << int(platform::MediaUnknownAlias);
+        QTest::newRow("missing item")
+            << QByteArray("status MIDI") << int(platform::MediaMalformedCommand);
+        QTest::newRow("unknown command")
+            << QByteArray("state MIDI mode") << int(platform::MediaUnknownCommand);
+    }
+    void failedStatusLeavesTheReplyUntouched() {
+        QFETCH(QByteArray, command);
+        QFETCH(int, code);
+        SdlMediaService media;
+        QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
+        QByteArray reply = "before";
+        QCOMPARE(media.send(command, &reply), code);
+        QCOMPARE(reply, QByteArray("before"));
+        QByteArray nullReply;
+        QCOMPARE(media.send(command, &nullReply), code);
+        QVERIFY(nullReply.isNull());
+    }
+
+    // Without a device every command fails as such, with one warning in all.
+    void withoutDeviceEverythingFailsQuietly() {
+        const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+        qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no audio")));
+            QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+            SdlMediaService media;
+            QByteArray reply = "before";
+            for (const QByteArray& command :
+                 {openCommand(shortSound(), "MIDI"), QByteArray("play MIDI notify"),
+                  QByteArray("status MIDI mode"), QByteArray("close MIDI"), QByteArray(),
+                  QByteArray("stop"), QByteArray("status MIDI mode")}) {
+                QCOMPARE(media.send(command, &reply), int(platform::MediaNoDevice));
+            }
+            QCOMPARE(reply, QByteArray("before"));
+        }
+        qputenv("SDL_AUDIODRIVER", driver);
+        // The device is tried again by the next service.
+        SdlMediaService media;
+        QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
+    }
+
+    // Opening the device leaves SIGINT to the program: SDL would otherwise turn it into an event
+    // nobody reads, and the game could no longer be interrupted. (SDL only takes signals that
+    // have their default handling, so the test's own handler is set aside meanwhile.)
+    void deviceLeavesInterruptAlone() {
+        struct sigaction defaultAction {};
+        defaultAction.sa_handler = SIG_DFL;
+        struct sigaction saved {};
+        sigaction(SIGINT, &defaultAction, &saved);
+        struct sigaction during {};
+        {
+            SdlMediaService media;
+            QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
+            sigaction(SIGINT, nullptr, &during);
+        }
+        sigaction(SIGINT, &saved, nullptr);
+        QVERIFY(during.sa_handler == SIG_DFL);
+    }
+
+    // The mixer is shared by the whole process: a second service stays silent instead of
+    // playing on the first one's channels, and the first goes on undisturbed.
+    void secondServiceStaysSilent() {
+        SdlMediaService first;
+        QCOMPARE(first.send(openCommand(longSound(), "MIDI"), nullptr), ok);
+        QCOMPARE(first.send("play MIDI", nullptr), ok);
+        {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("in use")));
+            SdlMediaService second;
+            QCOMPARE(second.send("close MIDI", nullptr), int(platform::MediaNoDevice));
+        }
+        QCOMPARE(status(first, "MIDI"), QByteArray("playing"));
+    }
+};
+
+QTEST_GUILESS_MAIN(SdlMediaServiceTest)
+#include "media_service_test.moc"
