@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs the built game into a scratch prefix and checks the tree, the launcher through its
+# symbolic link, the desktop files (with Debian's validators when present) and the .deb package.
+set -euo pipefail
+build="$1"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+prefix="$scratch/prefix"
+cmake --install "$build" --prefix "$prefix" > /dev/null
+
+for path in lib/zoa/zoa lib/zoa/dat1/zoa.txt lib/zoa/dat1/end.txt lib/zoa/dat2/opn.bmp \
+    lib/zoa/dat2/bgm.wav games/zoa bin/zoa-content \
+    share/applications/org.zoagame.Zoa.desktop share/metainfo/org.zoagame.Zoa.metainfo.xml \
+    share/icons/hicolor/32x32/apps/zoa.png share/icons/hicolor/256x256/apps/zoa.png \
+    share/man/man1/zoa-content.1; do
+    [ -e "$prefix/$path" ] || fail "missing $path"
+done
+[ "$(readlink "$prefix/games/zoa")" = "../lib/zoa/zoa" ] || fail "games/zoa is not a relative link"
+grep -q "^Exec=$prefix/games/zoa$" "$prefix/share/applications/org.zoagame.Zoa.desktop" \
+    || fail "the desktop entry does not start the installed launcher"
+
+# Started through the link, the game finds its content beside the real program file.
+log="$scratch/run.log"
+QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy QT_LOGGING_RULES="zoa.trace.debug=true" \
+    timeout -s INT 4 "$prefix/games/zoa" > "$log" 2>&1 || true
+grep -q "zoa.trace: title" "$log" || { cat "$log"; fail "the launcher did not reach the title"; }
+if grep -q "zoa.content" "$log"; then cat "$log"; fail "content warnings through the launcher"; fi
+
+if command -v desktop-file-validate > /dev/null; then
+    desktop-file-validate "$prefix/share/applications/org.zoagame.Zoa.desktop"
+fi
+if command -v appstreamcli > /dev/null; then
+    appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.zoagame.Zoa.metainfo.xml"
+fi
+
+# The Debian package: its file list and its dependencies.
+(cd "$build" && cpack -G DEB -B "$scratch/package" > /dev/null)
+deb=$(ls "$scratch"/package/zoa_*.deb)
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/lib/zoa/zoa ./usr/lib/zoa/dat1/zoa.txt ./usr/lib/zoa/dat2/opn.bmp \
+    ./usr/games/zoa ./usr/bin/zoa-content ./usr/share/applications/org.zoagame.Zoa.desktop \
+    ./usr/share/icons/hicolor/48x48/apps/zoa.png ./usr/share/man/man1/zoa-content.1; do
+    grep -q " $path" <<< "$contents" || fail "the package lacks $path"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libsdl2-mixer-2.0-0 fonts-ipafont-gothic; do
+    grep -q "$needed" <<< "$depends" || fail "the package does not depend on $needed"
+done
+echo "install tree, launcher, desktop files and package: all good"
