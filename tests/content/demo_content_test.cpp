@@ -1,0 +1,269 @@
+// The demo content as built beside the program: every event the story can reach has a script of
+// the right shape, every picture it names can be read, and the sounds are what the game expects.
+#include "platform/cp932.h"
+#include "platform/picture.h"
+#include "player/script_line.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+const QString folder = QStringLiteral(ZOA_DEMO_FOLDER);
+QString dat1() {
+    return folder + QStringLiteral("/dat1/");
+}
+QString dat2() {
+    return folder + QStringLiteral("/dat2/");
+}
+
+// Events that end without a choice and return to the title.
+bool endsWithoutChoice(const QString& event) {
+    return event == QLatin1String("end") || event == QLatin1String("name_end");
+}
+
+// Every event the story rules lead to in a play: the frame, the answer scenes, and each
+// character's scenes (character 3's run to char319 so that even very long plays find one).
+QStringList storyEvents() {
+    QStringList events = {QStringLiteral("zoa"), QStringLiteral("end"), QStringLiteral("name_end")};
+    for (int n = 0; n < 5; ++n) {
+        events << QStringLiteral("a_%1").arg(n) << QStringLiteral("b_%1").arg(n);
+    }
+    for (int scene = 0; scene <= 10; ++scene) {
+        events << QStringLiteral("char0%1").arg(scene);
+    }
+    for (int scene = 1; scene <= 10; ++scene) {
+        events << QStringLiteral("char1%1").arg(scene);
+    }
+    for (int scene = 0; scene <= 9; ++scene) {
+        events << QStringLiteral("char2%1").arg(scene) << QStringLiteral("char4%1").arg(scene);
+    }
+    for (int scene = 0; scene <= 19; ++scene) {
+        events << QStringLiteral("char3%1").arg(scene);
+    }
+    return events;
+}
+
+// The picture an event starts with, as the game chooses it.
+QString eventPicture(const QString& event) {
+    if (event.startsWith(QLatin1String("char"))) {
+        return event.left(5);
+    }
+    return event == QLatin1String("end") ? QString() : event;
+}
+
+// A choice caption must fit its yellow box on one line.
+constexpr int longestCaption = 14;
+
+struct WaveInfo {
+    bool valid = false;
+    int format = 0;
+    int channels = 0;
+    int sampleRate = 0;
+    int bits = 0;
+    QList<qint16> samples;
+};
+
+WaveInfo readWave(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") {
+        return {};
+    }
+    WaveInfo info;
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size()) {
+        const QByteArray id = bytes.mid(at, 4);
+        const auto size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
+        const qsizetype body = at + 8;
+        if (body + size > bytes.size()) {
+            return {};
+        }
+        if (id == "fmt " && size >= 16) {
+            info.format = qFromLittleEndian<quint16>(bytes.constData() + body);
+            info.channels = qFromLittleEndian<quint16>(bytes.constData() + body + 2);
+            info.sampleRate =
+                static_cast<int>(qFromLittleEndian<quint32>(bytes.constData() + body + 4));
+            info.bits = qFromLittleEndian<quint16>(bytes.constData() + body + 14);
+        } else if (id == "data") {
+            for (qsizetype i = 0; i + 1 < size; i += 2) {
+                info.samples.append(qFromLittleEndian<qint16>(bytes.constData() + body + i));
+            }
+            info.valid = info.format != 0;
+        }
+        at = body + size + (size % 2);
+    }
+    return info;
+}
+
+} // namespace
+
+class DemoContentTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(QFileInfo::exists(dat1()), qPrintable(dat1()));
+        QVERIFY2(QFileInfo::exists(dat2() + QStringLiteral("opn.bmp")), qPrintable(dat2()));
+    }
+
+    void everyReachableEventHasAScript_data() {
+        QTest::addColumn<QString>("event");
+        for (const QString& event : storyEvents()) {
+            QTest::newRow(qPrintable(event)) << event;
+        }
+    }
+
+    void everyReachableEventHasAScript() {
+        QFETCH(QString, event);
+        QVERIFY2(QFileInfo::exists(dat1() + event + QStringLiteral(".txt")), qPrintable(event));
+        const QString picture = eventPicture(event);
+        if (!picture.isEmpty()) {
+            const QString path = dat2() + picture + QStringLiteral(".bmp");
+            QVERIFY2(!platform::readPicture(path).isNull(), qPrintable(path));
+        }
+    }
+
+    void scriptsHaveTheShapeThePlayerNeeds_data() {
+        QTest::addColumn<QString>("event");
+        const QStringList files =
+            QDir(dat1()).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+        QVERIFY(!files.isEmpty());
+        for (const QString& file : files) {
+            const QString event = file.chopped(4);
+            QTest::newRow(qPrintable(event)) << event;
+        }
+    }
+
+    void scriptsHaveTheShapeThePlayerNeeds() {
+        QFETCH(QString, event);
+        QFile file(dat1() + event + QStringLiteral(".txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY2(bytes.endsWith("\r\n") && !bytes.endsWith("\r\n\r\n"), "one CR LF at the end");
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+        QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
+        const QString text = platform::decodeCp932(bytes);
+        QVERIFY2(!text.contains(QChar::ReplacementCharacter), "every byte is code page 932");
+        QStringList lines = text.split(QStringLiteral("\r\n"));
+        lines.removeLast();
+        QVERIFY2(lines.size() >= 4 && lines.size() <= 16,
+                 qPrintable(QString::number(lines.size())));
+
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString& line = lines.at(i);
+            const QString where = event + QLatin1Char(':') + QString::number(i + 1);
+            if (!player::isPictureLine(line)) {
+                continue;
+            }
+            QVERIFY2(line.startsWith(QLatin1String("img[")) && line.endsWith(QLatin1Char(']')),
+                     qPrintable(where));
+            const QString path = dat2() + *player::pictureName(line) + QStringLiteral(".bmp");
+            QVERIFY2(!platform::readPicture(path).isNull(), qPrintable(where + u' ' + path));
+            // The line after a picture line is typed whatever it holds; a marker there would be
+            // typed during play but taken as the choice when skipping.
+            QVERIFY2(i + 1 < lines.size(), qPrintable(where + QStringLiteral(" is the last line")));
+            QVERIFY2(!player::isChoiceMarker(lines.at(i + 1)), qPrintable(where));
+            QVERIFY2(!player::isPictureLine(lines.at(i + 1)), qPrintable(where));
+        }
+
+        const qsizetype marker = lines.indexOf(QStringLiteral(">"));
+        qsizetype markers = 0;
+        for (const QString& line : lines) {
+            markers += player::isChoiceMarker(line) ? 1 : 0;
+        }
+        if (endsWithoutChoice(event)) {
+            QCOMPARE(markers, 0);
+            return;
+        }
+        QCOMPARE(markers, 1);
+        QCOMPARE(marker, lines.size() - 3);
+        for (const QString& caption : lines.mid(marker + 1)) {
+            QVERIFY2(!caption.trimmed().isEmpty(), qPrintable(event));
+            QVERIFY2(caption.size() <= longestCaption, qPrintable(caption));
+            QVERIFY2(!player::isPictureLine(caption), qPrintable(caption));
+        }
+        QVERIFY2(lines.at(marker + 1) != lines.at(marker + 2), "two different answers");
+    }
+
+    void picturesAreModestTwentyFourBitFiles_data() {
+        QTest::addColumn<QString>("name");
+        const QStringList files =
+            QDir(dat2()).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name);
+        QVERIFY(files.size() >= 29);
+        for (const QString& file : files) {
+            QTest::newRow(qPrintable(file)) << file;
+        }
+    }
+
+    void picturesAreModestTwentyFourBitFiles() {
+        QFETCH(QString, name);
+        QFile file(dat2() + name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray header = file.read(30);
+        QVERIFY(header.startsWith("BM"));
+        QCOMPARE(qFromLittleEndian<quint16>(header.constData() + 28), quint16(24));
+        const QImage image = platform::readPicture(dat2() + name);
+        QVERIFY(!image.isNull());
+        QVERIFY(image.width() <= 320 && image.height() <= 320);
+        QCOMPARE(image.width(), image.height());
+        // A drawn picture, not one flat colour.
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 8) {
+            for (int x = 0; x < image.width(); x += 8) {
+                colours.insert(image.pixel(x, y));
+            }
+        }
+        QVERIFY2(colours.size() > 40, qPrintable(QString::number(colours.size())));
+    }
+
+    void soundsAreSixteenBitPcm_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("shortest"); // seconds
+        QTest::addColumn<double>("longest");
+        QTest::addColumn<bool>("loops");
+        QTest::newRow("music") << QStringLiteral("bgm.wav") << 30.0 << 60.0 << true;
+        QTest::newRow("typing click") << QStringLiteral("se.wav") << 0.005 << 0.06 << false;
+        QTest::newRow("choice chime") << QStringLiteral("se2.wav") << 0.05 << 0.3 << false;
+    }
+
+    void soundsAreSixteenBitPcm() {
+        QFETCH(QString, name);
+        QFETCH(double, shortest);
+        QFETCH(double, longest);
+        QFETCH(bool, loops);
+        const WaveInfo wave = readWave(dat2() + name);
+        QVERIFY(wave.valid);
+        QCOMPARE(wave.format, 1);
+        QCOMPARE(wave.bits, 16);
+        QVERIFY(wave.channels == 1 || wave.channels == 2);
+        QVERIFY(wave.sampleRate == 22050 || wave.sampleRate == 44100);
+        const double seconds =
+            static_cast<double>(wave.samples.size()) / wave.channels / wave.sampleRate;
+        QVERIFY2(seconds >= shortest && seconds <= longest, qPrintable(QString::number(seconds)));
+        int peak = 0;
+        for (const qint16 sample : wave.samples) {
+            peak = std::max(peak, std::abs(static_cast<int>(sample)));
+        }
+        QVERIFY2(peak > 3000 && peak < 32767, "audible without clipping");
+        // No click where a sound stops, or where the music starts over.
+        if (loops) {
+            QVERIFY2(
+                std::abs(wave.samples.last() - wave.samples.first()) < 1500,
+                qPrintable(
+                    QStringLiteral("%1 %2").arg(wave.samples.last()).arg(wave.samples.first())));
+        } else {
+            QVERIFY2(std::abs(wave.samples.last()) < 300,
+                     qPrintable(QString::number(wave.samples.last())));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(DemoContentTest)
+#include "demo_content_test.moc"

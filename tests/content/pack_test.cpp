@@ -1,0 +1,245 @@
+// zoa-content pack, run as the build runs it: code page 932 output with CR LF line ends, and
+// errors that name the place and leave the output folder as it was.
+#include "platform/cp932.h"
+#include "script_source.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString standardError;
+};
+
+Run runTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(ZOA_CONTENT_TOOL), arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+        return {};
+    }
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A sources folder and an output folder side by side.
+struct Folders {
+    QTemporaryDir dir;
+    QString sources() const { return dir.filePath(QStringLiteral("story")); }
+    QString output() const { return dir.filePath(QStringLiteral("dat1")); }
+    Folders() { QDir().mkpath(sources()); }
+};
+
+} // namespace
+
+class PackTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void packedFileHasCrLfLineEndsAndCodePage932Bytes_data() {
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QByteArray>("packed");
+        QTest::newRow("LF line ends") << QByteArray("abc\nde\n") << QByteArray("abc\r\nde\r\n");
+        QTest::newRow("CR LF line ends")
+            << QByteArray("abc\r\nde\r\n") << QByteArray("abc\r\nde\r\n");
+        QTest::newRow("mixed line ends")
+            << QByteArray("a\r\nb\nc\n") << QByteArray("a\r\nb\r\nc\r\n");
+        QTest::newRow("lone CR ends a line as in the game")
+            << QByteArray("a\rb\n") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("last line without line end")
+            << QByteArray("a\nb") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("no extra line after the last") << QByteArray("a\n") << QByteArray("a\r\n");
+        QTest::newRow("empty lines the author wrote")
+            << QByteArray("a\n\nb\n\n") << QByteArray("a\r\n\r\nb\r\n\r\n");
+        QTest::newRow("empty source") << QByteArray() << QByteArray();
+        QTest::newRow("byte order mark dropped")
+            << QByteArray("\xEF\xBB\xBF>\n") << QByteArray(">\r\n");
+        QTest::newRow("so: trail byte is a backslash")
+            << QByteArray("ソ\n") << QByteArray("\x83\x5C\r\n");
+        QTest::newRow("circled digit (NEC row 13)")
+            << QByteArray("①\n") << QByteArray("\x87\x40\r\n");
+        QTest::newRow("half-width kana are one byte")
+            << QByteArray("ｿﾞｱ\n") << QByteArray("\xBF\xDE\xB1\r\n");
+        QTest::newRow("backslash stays 0x5C") << QByteArray("a\\b\n") << QByteArray("a\\b\r\n");
+        QTest::newRow("choice block")
+            << QByteArray(">\nはい\nいいえ\n")
+            << QByteArray(">\r\n\x82\xCD\x82\xA2\r\n\x82\xA2\x82\xA2\x82\xA6\r\n");
+    }
+
+    void packedFileHasCrLfLineEndsAndCodePage932Bytes() {
+        QFETCH(QByteArray, source);
+        QFETCH(QByteArray, packed);
+        Folders folders;
+        writeBytes(folders.sources() + QStringLiteral("/zoa.txt"), source);
+        const Run run = runTool({QStringLiteral("pack"), folders.sources(), folders.output()});
+        QCOMPARE(run.standardError, QString());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(readBytes(folders.output() + QStringLiteral("/zoa.txt")), packed);
+    }
+
+    void everyCharacterComesBackThroughTheGamesDecoder_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("kana and kanji") << QStringLiteral("夜の底に、灯りの町がある。");
+        QTest::newRow("so, hyo, noh: 0x5C trail bytes") << QStringLiteral("ソ表能十");
+        QTest::newRow("NEC and IBM extensions") << QStringLiteral("①Ⅹ㈱髙﨑");
+        QTest::newRow("half-width kana") << QStringLiteral("ｲﾍﾞﾝﾄ ｦｰ｡｢｣");
+        QTest::newRow("ASCII with backslash and tilde") << QStringLiteral("C:\\dat1\\zoa.txt ~");
+        QTest::newRow("picture line") << QStringLiteral("img[char0]");
+        QTest::newRow("full-width symbols") << QStringLiteral("―…「」『』♪～！？");
+    }
+
+    void everyCharacterComesBackThroughTheGamesDecoder() {
+        QFETCH(QString, text);
+        Folders folders;
+        const QString source = text + QStringLiteral("\n\n") + text + QLatin1Char('\n');
+        writeBytes(folders.sources() + QStringLiteral("/a.txt"), source.toUtf8());
+        const Run run = runTool({QStringLiteral("pack"), folders.sources(), folders.output()});
+        QCOMPARE(run.standardError, QString());
+        QCOMPARE(run.exitCode, 0);
+        const QByteArray packed = readBytes(folders.output() + QStringLiteral("/a.txt"));
+        QCOMPARE(platform::decodeCp932(packed),
+                 text + QStringLiteral("\r\n\r\n") + text + QStringLiteral("\r\n"));
+    }
+
+    void errorsNameTheirPlaceAndNothingIsWritten_data() {
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QStringList>("errors"); // after "<file>:"
+        QTest::newRow("euro sign")
+            << QByteArray("ok\nab€c\n")
+            << QStringList{QStringLiteral("2:3: error: character U+20AC \"€\" cannot be written in "
+                                          "code page 932")};
+        QTest::newRow("yen sign would come back as a backslash")
+            << QByteArray("¥100\n")
+            << QStringList{QStringLiteral("1:1: error: character U+00A5 \"¥\" cannot be written in "
+                                          "code page 932")};
+        QTest::newRow("a pair of surrogates is one column")
+            << QByteArray("あ😀€\n")
+            << QStringList{QStringLiteral("1:2: error: character U+1F600 \"😀\" cannot be "
+                                          "written in code page 932"),
+                           QStringLiteral("1:3: error: character U+20AC \"€\" cannot be written "
+                                          "in code page 932")};
+        QTest::newRow("bad characters on several lines")
+            << QByteArray("€\r\n\r\nx€\r\n")
+            << QStringList{QStringLiteral("1:1: error: character U+20AC \"€\" cannot be written in "
+                                          "code page 932"),
+                           QStringLiteral("3:2: error: character U+20AC \"€\" cannot be written in "
+                                          "code page 932")};
+        QTest::newRow("control character without a glyph")
+            << QByteArray("a\xC2\x85\n")
+            << QStringList{QStringLiteral("1:2: error: character U+0085 cannot be written in code "
+                                          "page 932")};
+        QTest::newRow("bytes that are not UTF-8")
+            << QByteArray("\x83\x5C\nab\xFF\n")
+            << QStringList{QStringLiteral("1:1: error: bytes that are not UTF-8 (the source must "
+                                          "be UTF-8 text)"),
+                           QStringLiteral("2:3: error: bytes that are not UTF-8 (the source must "
+                                          "be UTF-8 text)")};
+    }
+
+    void errorsNameTheirPlaceAndNothingIsWritten() {
+        QFETCH(QByteArray, source);
+        QFETCH(QStringList, errors);
+        Folders folders;
+        // A good script before and after the bad one, and an older packed file in the output.
+        writeBytes(folders.sources() + QStringLiteral("/a_0.txt"), "good\n");
+        writeBytes(folders.sources() + QStringLiteral("/bad.txt"), source);
+        writeBytes(folders.sources() + QStringLiteral("/zoa.txt"), "good\n");
+        QVERIFY(QDir().mkpath(folders.output()));
+        writeBytes(folders.output() + QStringLiteral("/zoa.txt"), "old\r\n");
+
+        const Run run = runTool({QStringLiteral("pack"), folders.sources(), folders.output()});
+        QCOMPARE(run.exitCode, 1);
+        QStringList expected;
+        const QString file = folders.sources() + QStringLiteral("/bad.txt:");
+        for (const QString& error : errors) {
+            expected.append(file + error);
+        }
+        QCOMPARE(run.standardError.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        QCOMPARE(QDir(folders.output()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("zoa.txt")});
+        QCOMPARE(readBytes(folders.output() + QStringLiteral("/zoa.txt")), QByteArray("old\r\n"));
+    }
+
+    void commandLineMistakes_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no command") << QStringList{} << 2;
+        QTest::newRow("unknown command") << QStringList{QStringLiteral("unpack")} << 2;
+        QTest::newRow("pack without folders") << QStringList{QStringLiteral("pack")} << 2;
+        QTest::newRow("pack with one folder")
+            << QStringList{QStringLiteral("pack"), QStringLiteral("story")} << 2;
+        QTest::newRow("help") << QStringList{QStringLiteral("help")} << 0;
+    }
+
+    void commandLineMistakes() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QCOMPARE(runTool(arguments).exitCode, exitCode);
+    }
+
+    void folderMistakesAreErrors_data() {
+        QTest::addColumn<QString>("mistake");
+        QTest::newRow("missing sources folder") << QStringLiteral("missing");
+        QTest::newRow("sources folder without scripts") << QStringLiteral("empty");
+        QTest::newRow("output folder is the sources folder") << QStringLiteral("same");
+    }
+
+    void folderMistakesAreErrors() {
+        QFETCH(QString, mistake);
+        Folders folders;
+        QString sources = folders.sources();
+        QString output = folders.output();
+        if (mistake == QLatin1String("missing")) {
+            sources = folders.dir.filePath(QStringLiteral("nowhere"));
+        } else if (mistake == QLatin1String("same")) {
+            writeBytes(sources + QStringLiteral("/zoa.txt"), "ソ\n");
+            output = sources + QStringLiteral("/.");
+        }
+        const Run run = runTool({QStringLiteral("pack"), sources, output});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.standardError.contains(QStringLiteral(": error: ")),
+                 qPrintable(run.standardError));
+        if (mistake == QLatin1String("same")) {
+            QCOMPARE(readBytes(sources + QStringLiteral("/zoa.txt")), QByteArray("ソ\n"));
+        } else {
+            QVERIFY(!QFileInfo::exists(output));
+        }
+    }
+
+    void utf8CheckerFindsTheFirstBadByte_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("ASCII") << QByteArray("abc") << -1;
+        QTest::newRow("three- and four-byte characters") << QByteArray("ソ😀") << -1;
+        QTest::newRow("lone continuation byte") << QByteArray("a\x80") << 1;
+        QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << 0;
+        QTest::newRow("overlong three-byte form") << QByteArray("x\xE0\x80\xAF") << 1;
+        QTest::newRow("encoded surrogate") << QByteArray("ab\xED\xA0\x80") << 2;
+        QTest::newRow("above U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << 0;
+        QTest::newRow("cut off at the end") << QByteArray("a\xE3\x82") << 1;
+        QTest::newRow("code page 932 bytes") << QByteArray("\x83\x5C") << 0;
+    }
+
+    void utf8CheckerFindsTheFirstBadByte() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, offset);
+        QCOMPARE(content::firstInvalidUtf8(bytes), offset);
+    }
+};
+
+QTEST_GUILESS_MAIN(PackTest)
+#include "pack_test.moc"

@@ -1,0 +1,22 @@
+#include "diagnostic.h"
+
+namespace content {
+
+QString Diagnostic::toString() const {
+    QString where = file;
+    if (line > 0) {
+        where += QLatin1Char(':') + QString::number(line);
+        if (column > 0) {
+            where += QLatin1Char(':') + QString::number(column);
+        }
+    }
+    return where + QStringLiteral(": error: ") + message;
+}
+
+void printDiagnostics(const QList<Diagnostic>& diagnostics, std::FILE* stream) {
+    for (const Diagnostic& diagnostic : diagnostics) {
+        std::fprintf(stream, "%s\n", diagnostic.toString().toUtf8().constData());
+    }
+}
+
+} // namespace content

@@ -1,0 +1,75 @@
+// zoa-content: the story author's tool. Each subcommand takes its own arguments; exit status 0
+// on success, 1 when the content has errors, 2 when the command line is wrong.
+#include "diagnostic.h"
+#include "pack.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int contentError = 1;
+constexpr int usageError = 2;
+
+struct Command {
+    const char* name;
+    const char* arguments;
+    const char* summary;
+    int argumentCount;
+    int (*run)(const QStringList& arguments);
+};
+
+int pack(const QStringList& arguments) {
+    const content::PackResult result = content::packFolder(arguments.at(0), arguments.at(1));
+    if (!result.diagnostics.isEmpty()) {
+        content::printDiagnostics(result.diagnostics, stderr);
+        return contentError;
+    }
+    return 0;
+}
+
+const Command commands[] = {
+    {"pack", "<sources> <folder>",
+     "writes each UTF-8 script of <sources> to <folder> as code page 932 with CR LF line ends", 2,
+     &pack},
+};
+
+void printUsage(std::FILE* stream) {
+    std::fprintf(stream, "usage: zoa-content <command> <arguments>\n\ncommands:\n");
+    for (const Command& command : commands) {
+        std::fprintf(stream, "  %s %s\n      %s\n", command.name, command.arguments,
+                     command.summary);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    if (arguments.isEmpty()) {
+        printUsage(stderr);
+        return usageError;
+    }
+    const QString name = arguments.takeFirst();
+    if (name == QLatin1String("help") || name == QLatin1String("--help")) {
+        printUsage(stdout);
+        return 0;
+    }
+    for (const Command& command : commands) {
+        if (name != QLatin1String(command.name)) {
+            continue;
+        }
+        if (arguments.size() != command.argumentCount) {
+            std::fprintf(stderr, "usage: zoa-content %s %s\n", command.name, command.arguments);
+            return usageError;
+        }
+        return command.run(arguments);
+    }
+    std::fprintf(stderr, "zoa-content: unknown command \"%s\"\n\n", qUtf8Printable(name));
+    printUsage(stderr);
+    return usageError;
+}
