@@ -4,6 +4,7 @@
 #include "platform/host_facts.h"
 #include "platform/sdl_media_service.h"
 #include "sound/sound_module.h"
+#include "wave_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,33 +19,15 @@
 
 namespace {
 
-void appendLe(QByteArray& bytes, quint32 value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
-    }
-}
-
 // 100 ms of a 1 kHz sine, mono 16-bit PCM at 44.1 kHz.
 QByteArray effectWav() {
-    constexpr int rate = 44100;
-    constexpr int frames = rate / 10;
-    QByteArray wav("RIFF");
-    appendLe(wav, 36 + frames * 2, 4);
-    wav += "WAVEfmt ";
-    appendLe(wav, 16, 4);
-    appendLe(wav, 1, 2);
-    appendLe(wav, 1, 2);
-    appendLe(wav, rate, 4);
-    appendLe(wav, rate * 2, 4);
-    appendLe(wav, 2, 2);
-    appendLe(wav, 16, 2);
-    wav += "data";
-    appendLe(wav, frames * 2, 4);
-    for (int i = 0; i < frames; ++i) {
-        const double value = 0.3 * std::sin(2 * std::numbers::pi * 1000.0 * i / rate);
-        appendLe(wav, static_cast<quint16>(static_cast<qint16>(std::lround(value * 32767))), 2);
+    generator::MonoSound sound;
+    sound.sampleRate = 44100;
+    for (int i = 0; i < sound.sampleRate / 10; ++i) {
+        sound.samples.push_back(static_cast<float>(
+            0.3 * std::sin(2 * std::numbers::pi * 1000.0 * i / sound.sampleRate)));
     }
-    return wav;
+    return generator::waveFileBytes(sound);
 }
 
 } // namespace

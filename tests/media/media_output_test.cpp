@@ -29,25 +29,6 @@ constexpr qsizetype windowFrames = tone::rate / 50; // 20 ms
 constexpr double heard = 0.2;                       // the test sounds are sines of amplitude 0.3
 constexpr double absent = 0.02;
 
-QByteArray status(SdlMediaService& media, const char* alias) {
-    QByteArray reply;
-    media.send(QByteArray("status ") + alias + " mode", &reply);
-    return reply;
-}
-
-// Waits, in short steps and at most three seconds, until the alias reports the state.
-bool waitForStatus(SdlMediaService& media, const char* alias, const QByteArray& state) {
-    QElapsedTimer clock;
-    clock.start();
-    while (status(media, alias) != state) {
-        if (clock.elapsed() > 3000) {
-            return false;
-        }
-        QTest::qWait(5);
-    }
-    return true;
-}
-
 // The device must write what this test reads: 16-bit stereo at the test sounds' rate.
 bool outputFormatIsExpected() {
     int frequency = 0;
@@ -109,8 +90,8 @@ private Q_SLOTS:
                 media.send("open \"" + content.dat2().toUtf8() + "se.wav\" alias WAVE", nullptr),
                 0);
             QCOMPARE(media.send("play WAVE notify", nullptr), 0);
-            QVERIFY(waitForStatus(media, "WAVE", "stopped"));
-            QVERIFY(waitForStatus(media, "MIDI", "stopped"));
+            QVERIFY(tone::waitForStatus(media, "WAVE", "stopped"));
+            QVERIFY(tone::waitForStatus(media, "MIDI", "stopped"));
         }
         const QList<double> samples = readOutput(output);
         const QList<double> music = levels(samples, musicHz);
@@ -140,13 +121,13 @@ private Q_SLOTS:
             fom->Bgm_Check->setEnabled(false); // the test ticks the watch itself
             fom->show();
             QVERIFY(outputFormatIsExpected());
-            QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
-            QVERIFY(waitForStatus(media, "MIDI", "stopped"));
+            QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
+            QVERIFY(tone::waitForStatus(media, "MIDI", "stopped"));
             QTest::qWait(150);
-            QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+            QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
             fom->Bgm_Check_Timer();
-            QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
-            QVERIFY(waitForStatus(media, "MIDI", "stopped"));
+            QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
+            QVERIFY(tone::waitForStatus(media, "MIDI", "stopped"));
             fom.reset();
         }
         // The output holds the music, a silent gap of the waiting, then the whole music again.

@@ -23,25 +23,6 @@ QByteArray openCommand(const QString& path, const char* alias) {
     return "open \"" + path.toUtf8() + "\" alias " + alias;
 }
 
-QByteArray status(SdlMediaService& media, const char* alias) {
-    QByteArray reply;
-    media.send(QByteArray("status ") + alias + " mode", &reply);
-    return reply;
-}
-
-// Waits, in short steps and at most two seconds, until the alias reports the state.
-bool waitForStatus(SdlMediaService& media, const char* alias, const QByteArray& state) {
-    QElapsedTimer clock;
-    clock.start();
-    while (status(media, alias) != state) {
-        if (clock.elapsed() > 2000) {
-            return false;
-        }
-        QTest::qWait(5);
-    }
-    return true;
-}
-
 } // namespace
 
 class SdlMediaServiceTest : public QObject {
@@ -70,21 +51,21 @@ private Q_SLOTS:
     void playsToItsEndAndStaysThere() {
         SdlMediaService media;
         QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
-        QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
         QCOMPARE(media.send("play MIDI notify", nullptr), ok);
-        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
-        QVERIFY(waitForStatus(media, "MIDI", "stopped"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
+        QVERIFY(tone::waitForStatus(media, "MIDI", "stopped"));
         // At its end a plain play sounds nothing more.
         QCOMPARE(media.send("play MIDI", nullptr), ok);
-        QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
         // Rewound, it plays again; so it does from 0 once at its end.
         QCOMPARE(media.send("seek MIDI to start", nullptr), ok);
-        QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
         QCOMPARE(media.send("play MIDI", nullptr), ok);
-        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
-        QVERIFY(waitForStatus(media, "MIDI", "stopped"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
+        QVERIFY(tone::waitForStatus(media, "MIDI", "stopped"));
         QCOMPARE(media.send("play MIDI from 0", nullptr), ok);
-        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
     }
 
     void seekStopsAPlayingSound() {
@@ -92,7 +73,7 @@ private Q_SLOTS:
         QCOMPARE(media.send(openCommand(longSound(), "MIDI"), nullptr), ok);
         QCOMPARE(media.send("play MIDI", nullptr), ok);
         QCOMPARE(media.send("seek MIDI to start", nullptr), ok);
-        QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
     }
 
     void musicAndEffectSoundTogether() {
@@ -101,12 +82,12 @@ private Q_SLOTS:
         QCOMPARE(media.send("play MIDI notify", nullptr), ok);
         QCOMPARE(media.send(openCommand(shortSound(), "WAVE"), nullptr), ok);
         QCOMPARE(media.send("play WAVE notify", nullptr), ok);
-        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
-        QCOMPARE(status(media, "WAVE"), QByteArray("playing"));
-        QVERIFY(waitForStatus(media, "WAVE", "stopped"));
-        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
+        QCOMPARE(tone::status(media, "WAVE"), QByteArray("playing"));
+        QVERIFY(tone::waitForStatus(media, "WAVE", "stopped"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
         QCOMPARE(media.send("close WAVE notify", nullptr), ok);
-        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
     }
 
     // A long effect playing under WAVE is cut off by what the sound module sends next.
@@ -141,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(answer, reply);
         // Whatever sounds now is the short effect: it has ended well before the long one would.
         if (statusCode == ok) {
-            QVERIFY(waitForStatus(media, "WAVE", "stopped"));
+            QVERIFY(tone::waitForStatus(media, "WAVE", "stopped"));
         }
     }
 
@@ -152,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(
             media.send(openCommand(dir_.filePath(QStringLiteral("none.wav")), "MIDI"), nullptr),
             int(platform::MediaUnreadableFile));
-        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
     }
 
     void failures_data() {
@@ -212,9 +193,9 @@ private Q_SLOTS:
         QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
         QCOMPARE(media.send(command, nullptr), code);
         // The service goes on working, and the failure touched no other alias.
-        QCOMPARE(status(media, "MIDI"), QByteArray("stopped"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
         QCOMPARE(media.send("play MIDI", nullptr), ok);
-        QCOMPARE(status(media, "MIDI"), QByteArray("playing"));
+        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
     }
 
     void pathsWithBlanksAndJapanese_data() {
@@ -229,7 +210,7 @@ private Q_SLOTS:
         SdlMediaService media;
         QCOMPARE(media.send(openCommand(path, "WAVE"), nullptr), ok);
         QCOMPARE(media.send("play WAVE notify", nullptr), ok);
-        QCOMPARE(status(media, "WAVE"), QByteArray("playing"));
+        QCOMPARE(tone::status(media, "WAVE"), QByteArray("playing"));
     }
 
     void aliasesAndWordsIgnoreCase() {
@@ -321,7 +302,7 @@ private Q_SLOTS:
             SdlMediaService second;
             QCOMPARE(second.send("close MIDI", nullptr), int(platform::MediaNoDevice));
         }
-        QCOMPARE(status(first, "MIDI"), QByteArray("playing"));
+        QCOMPARE(tone::status(first, "MIDI"), QByteArray("playing"));
     }
 };
 

@@ -1,6 +1,10 @@
 #include "tone.h"
 
-#include <QtEndian>
+#include "platform/sdl_media_service.h"
+#include "wave_file.h"
+
+#include <QElapsedTimer>
+#include <QTest>
 
 #include <algorithm>
 #include <cmath>
@@ -9,42 +13,16 @@
 
 namespace tone {
 
-namespace {
-
-void appendLe16(QByteArray& bytes, quint16 value) {
-    char data[2];
-    qToLittleEndian(value, data);
-    bytes.append(data, 2);
-}
-
-void appendLe32(QByteArray& bytes, quint32 value) {
-    char data[4];
-    qToLittleEndian(value, data);
-    bytes.append(data, 4);
-}
-
-} // namespace
-
 QByteArray sineWav(double frequency, int milliseconds, double amplitude) {
+    generator::MonoSound sound;
+    sound.sampleRate = rate;
     const int frames = rate * milliseconds / 1000;
-    QByteArray samples;
+    sound.samples.reserve(frames);
     for (int i = 0; i < frames; ++i) {
-        const double value = amplitude * std::sin(2 * std::numbers::pi * frequency * i / rate);
-        appendLe16(samples, static_cast<quint16>(static_cast<qint16>(std::lround(value * 32767))));
+        sound.samples.push_back(
+            static_cast<float>(amplitude * std::sin(2 * std::numbers::pi * frequency * i / rate)));
     }
-    QByteArray wav("RIFF");
-    appendLe32(wav, static_cast<quint32>(36 + samples.size()));
-    wav += "WAVEfmt ";
-    appendLe32(wav, 16);
-    appendLe16(wav, 1); // PCM
-    appendLe16(wav, 1); // mono
-    appendLe32(wav, rate);
-    appendLe32(wav, rate * 2); // bytes per second
-    appendLe16(wav, 2);        // bytes per frame
-    appendLe16(wav, 16);       // bits per sample
-    wav += "data";
-    appendLe32(wav, static_cast<quint32>(samples.size()));
-    return wav + samples;
+    return generator::waveFileBytes(sound);
 }
 
 QList<double> leftChannel(const QByteArray& rawStereo16) {
@@ -71,6 +49,24 @@ double level(const QList<double>& samples, qsizetype start, qsizetype count, dou
     const double power = previous * previous + beforePrevious * beforePrevious -
                          coefficient * previous * beforePrevious;
     return 2 * std::sqrt(std::max(power, 0.0)) / static_cast<double>(count);
+}
+
+QByteArray status(platform::SdlMediaService& media, const char* alias) {
+    QByteArray reply;
+    media.send(QByteArray("status ") + alias + " mode", &reply);
+    return reply;
+}
+
+bool waitForStatus(platform::SdlMediaService& media, const char* alias, const QByteArray& state) {
+    QElapsedTimer clock;
+    clock.start();
+    while (status(media, alias) != state) {
+        if (clock.elapsed() > 3000) {
+            return false;
+        }
+        QTest::qWait(5);
+    }
+    return true;
 }
 
 } // namespace tone

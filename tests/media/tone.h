@@ -3,7 +3,11 @@
 #include <QByteArray>
 #include <QList>
 
-// Test sounds and their detection in mixed output.
+namespace platform {
+class SdlMediaService;
+}
+
+// Test sounds, their detection in mixed output, and waiting for a sound's state.
 namespace tone {
 
 constexpr int rate = 44100;
@@ -19,5 +23,11 @@ QList<double> leftChannel(const QByteArray& rawStereo16);
 // The peak amplitude of the sine of the given frequency in samples [start, start + count),
 // by the Goertzel filter: about the sine's amplitude when it fills the window, near 0 without it.
 double level(const QList<double>& samples, qsizetype start, qsizetype count, double frequency);
+
+// The reply of "status <alias> mode", empty when the query fails.
+QByteArray status(platform::SdlMediaService& media, const char* alias);
+
+// Waits, in short steps and at most three seconds, until the alias reports the state.
+bool waitForStatus(platform::SdlMediaService& media, const char* alias, const QByteArray& state);
 
 } // namespace tone
