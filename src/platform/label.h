@@ -2,14 +2,17 @@
 
 #include "platform/clickable_widget.h"
 
+#include <QBasicTimer>
 #include <QColor>
+#include <QElapsedTimer>
 #include <QString>
 
 namespace platform {
 
 // A text label that shows its caption as plain text, never as markup: aligned top left, CR LF
 // starting a new line, long lines wrapped, and whatever falls below the lower edge cut off.
-// Its background is transparent.
+// Its background is transparent. Caption changes are drawn at most once per screen frame, so
+// typing at one character a millisecond does not spend the time on drawing.
 class Label : public ClickableWidget {
     Q_OBJECT
 public:
@@ -22,11 +25,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
+    void scheduleRepaint();
+
     QString caption_;
     QString shownText_;
     QColor textColor_ = Qt::black;
+    QBasicTimer repaintTimer_;
+    QElapsedTimer sinceRepaint_;
 };
 
 } // namespace platform

@@ -1,11 +1,37 @@
 #include "platform/timer.h"
 
+#include <QSocketNotifier>
+
+#include <cstdint>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
 namespace platform {
+
+namespace {
+
+itimerspec periodOf(int milliseconds) {
+    const timespec period{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
+    return itimerspec{period, period};
+}
+
+} // namespace
 
 Timer::Timer(QObject* parent)
     : QObject(parent) {
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &Timer::tick);
+    descriptor_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (descriptor_ >= 0) {
+        notifier_ = std::make_unique<QSocketNotifier>(descriptor_, QSocketNotifier::Read);
+        notifier_->setEnabled(false);
+        connect(notifier_.get(), &QSocketNotifier::activated, this, &Timer::expired);
+    }
+}
+
+Timer::~Timer() {
+    notifier_.reset();
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+    }
 }
 
 void Timer::setInterval(int milliseconds) {
@@ -21,12 +47,23 @@ void Timer::setEnabled(bool enabled) {
     apply();
 }
 
+// Arms the timer afresh (a full interval until the first tick) or disarms it.
 void Timer::apply() {
-    if (enabled_ && interval_ > 0) {
-        timer_.start(interval_);
-    } else {
-        timer_.stop();
+    ticking_ = enabled_ && interval_ > 0 && descriptor_ >= 0;
+    const itimerspec schedule = ticking_ ? periodOf(interval_) : itimerspec{};
+    timerfd_settime(descriptor_, 0, &schedule, nullptr);
+    if (notifier_) {
+        notifier_->setEnabled(ticking_);
     }
+}
+
+// However many periods have passed, the tick comes once.
+void Timer::expired() {
+    std::uint64_t expirations = 0;
+    if (::read(descriptor_, &expirations, sizeof expirations) != sizeof expirations || !ticking_) {
+        return;
+    }
+    Q_EMIT tick();
 }
 
 } // namespace platform
