@@ -17,7 +17,7 @@ run: build
 	@scripts/run-game $(BUILD)/zoa
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure
+	cd $(BUILD) && ctest --output-on-failure -j$$(nproc)
 
 test-sanitized:
 	$(MAKE) test BUILD=build-sanitized SANITIZE=ON BUILD_TYPE=Debug
