@@ -27,7 +27,8 @@ void GameFixture::tick(int n) {
 QStringList GameFixture::effectsPlayed() const {
     QStringList effects;
     for (const QString& command : commands()) {
-        if (command.startsWith(QLatin1String("open ")) && command.endsWith(QLatin1String(" alias WAVE"))) {
+        if (command.startsWith(QLatin1String("open ")) &&
+            command.endsWith(QLatin1String(" alias WAVE"))) {
             const QString path = command.section(QLatin1Char('"'), 1, 1);
             effects.append(path.section(QLatin1Char('/'), -1));
         }
