@@ -4,7 +4,7 @@ BUILD ?= build
 SANITIZE ?= OFF
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: run test test-sanitized fuzz bench build deps format
+.PHONY: run test test-sanitized fuzz bench build deps format format-check
 
 deps:
 	@scripts/install-deps
@@ -31,3 +31,7 @@ bench: build
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+format-check:
+	@scripts/install-deps clang-format
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
