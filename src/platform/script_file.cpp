@@ -20,6 +20,7 @@ void ScriptFile::close() {
     file_.close();
     buffer_.clear();
     position_ = 0;
+    linesRead_ = 0;
 }
 
 // Makes sure unread bytes are buffered, reading the next chunk when the buffer is used up.
@@ -40,6 +41,7 @@ bool ScriptFile::atEnd() {
 }
 
 QString ScriptFile::readLine() {
+    ++linesRead_;
     QByteArray line;
     while (fill()) {
         const char* start = buffer_.constData() + position_;

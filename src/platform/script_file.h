@@ -19,6 +19,9 @@ public:
     // The next line, without its separator; empty when none remains.
     QString readLine();
     void close();
+    QString path() const { return file_.fileName(); }
+    // How many lines have been read since the script was opened.
+    int linesRead() const { return linesRead_; }
 
 private:
     bool fill();
@@ -26,6 +29,7 @@ private:
     QFile file_;
     QByteArray buffer_;
     qsizetype position_ = 0;
+    int linesRead_ = 0;
 };
 
 } // namespace platform

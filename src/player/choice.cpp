@@ -15,7 +15,7 @@ void Fom::Qstopn() {
         endEvent();
         return;
     }
-    scriptLine = scriptFile.readLine();
+    readScriptLine();
     const int k = platform::uniformIndex(random_.next(), 2);
     choiceKeys[k] = QStringLiteral("a");
     Qst[k]->setCaption(scriptLine);
@@ -23,7 +23,7 @@ void Fom::Qstopn() {
         endEvent();
         return;
     }
-    scriptLine = scriptFile.readLine();
+    readScriptLine();
     choiceKeys[1 - k] = QStringLiteral("b");
     Qst[1 - k]->setCaption(scriptLine);
     for (int i = 0; i < 2; ++i) {

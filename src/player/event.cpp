@@ -17,6 +17,7 @@ void Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
         endEvent();
         return;
     }
+    scriptReported_ = false;
     textLines.fill(QString());
     linePos = 0;
     scriptLine.clear();
@@ -39,4 +40,25 @@ bool Fom::showPicture(const QString& name) {
     }
     platform::contentWarning(QStringLiteral("cannot read the picture ") + path);
     return false;
+}
+
+// Reads the next script line into scriptLine. The first line of a script that cannot be shown as
+// written (bytes outside code page 932) or that is longer than the typing limit of the original
+// player is reported; the line is used as it is.
+void Fom::readScriptLine() {
+    scriptLine = scriptFile.readLine();
+    if (scriptReported_) {
+        return;
+    }
+    QString problem;
+    if (scriptLine.contains(QChar(QChar::ReplacementCharacter))) {
+        problem = QStringLiteral("bytes not in code page 932");
+    } else if (scriptLine.size() > longestScriptLine) {
+        problem = QStringLiteral("a line longer than 32,766 characters");
+    } else {
+        return;
+    }
+    scriptReported_ = true;
+    platform::contentWarning(problem + QStringLiteral(" in ") + scriptFile.path() +
+                             QStringLiteral(", line ") + QString::number(scriptFile.linesRead()));
 }

@@ -19,7 +19,7 @@ void Fom::TimIve_Timer() {
         endEvent();
         return;
     }
-    scriptLine = scriptFile.readLine();
+    readScriptLine();
     if (player::isPictureLine(scriptLine)) {
         showPictureLine(scriptLine);
         // The line after a picture line is typed whatever it holds; a picture line with nothing
@@ -28,7 +28,7 @@ void Fom::TimIve_Timer() {
             endEvent();
             return;
         }
-        scriptLine = scriptFile.readLine();
+        readScriptLine();
     } else if (player::isChoiceMarker(scriptLine)) {
         Qstopn();
         return;

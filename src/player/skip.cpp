@@ -16,7 +16,7 @@ void Fom::Lbl_Click() {
     platform::trace(QStringLiteral("skip"));
     while (!scriptFile.atEnd()) {
         Lbl->setCaption(skipMessage);
-        scriptLine = scriptFile.readLine();
+        readScriptLine();
         if (player::isChoiceMarker(scriptLine)) {
             Qstopn();
             return;

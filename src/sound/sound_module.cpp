@@ -25,13 +25,20 @@ QString SoundModule::soundPath(const QString& WAVFileName) const {
     return path + WAVFileName;
 }
 
-QString SoundModule::openCommand(const QString& WAVFileName, const QString& alias) const {
-    return QStringLiteral("open \"%1\" alias %2").arg(soundPath(WAVFileName), alias);
+// Opens a sound under an alias. A file the service cannot read as a sound is reported once; the
+// game plays on without it.
+void SoundModule::openSound(const QString& WAVFileName, const QString& alias) {
+    const QString path = soundPath(WAVFileName);
+    const int code = send(QStringLiteral("open \"%1\" alias %2").arg(path, alias));
+    if (code == platform::MediaUnreadableFile && !reportedSounds_.contains(path)) {
+        reportedSounds_.insert(path);
+        platform::contentWarning(QStringLiteral("cannot play the sound ") + path);
+    }
 }
 
 void SoundModule::BgmOpn(const QString& WAVFileName) {
     send(QStringLiteral("close MIDI notify"));
-    send(openCommand(WAVFileName, QStringLiteral("MIDI")));
+    openSound(WAVFileName, QStringLiteral("MIDI"));
 }
 
 void SoundModule::BgmStt() {
@@ -45,7 +52,7 @@ void SoundModule::BgmCls() {
 
 void SoundModule::SeStt(const QString& WAVFileName) {
     send(QStringLiteral("close WAVE notify"));
-    send(openCommand(WAVFileName, QStringLiteral("WAVE")));
+    openSound(WAVFileName, QStringLiteral("WAVE"));
     send(QStringLiteral("play WAVE notify"));
 }
 

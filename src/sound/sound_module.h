@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 
 namespace platform {
@@ -12,7 +13,7 @@ namespace sound {
 
 // The game's only way to make sound (the shared functions, 共用関数): background music under the
 // alias "MIDI", one sound effect at a time under the alias "WAVE". Answers of the media service
-// are never acted on; a sound that cannot play is silently absent.
+// are never acted on: a sound that cannot play is absent, with one content warning per file.
 class SoundModule {
 public:
     SoundModule(platform::MediaService& media, const platform::HostFacts& host);
@@ -31,10 +32,11 @@ public:
     QString soundPath(const QString& WAVFileName) const;
 
 private:
-    QString openCommand(const QString& WAVFileName, const QString& alias) const;
+    void openSound(const QString& WAVFileName, const QString& alias);
 
     platform::MediaService& media_;
     const platform::HostFacts& host_;
+    QSet<QString> reportedSounds_; // sound files already warned about as unplayable
 };
 
 } // namespace sound

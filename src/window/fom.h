@@ -32,6 +32,10 @@ struct GamePlatform {
     platform::MessageBox& messageBox;
 };
 
+// Longest script line that the original 16-bit typing position could type; longer lines are
+// typed in full all the same, with a warning.
+inline constexpr int longestScriptLine = 32766;
+
 // The game's one window. Creating it loads the game; showing it the first time shows the title.
 // The game state and the handlers are public so that tests can drive the game directly.
 class Fom : public QWidget {
@@ -120,6 +124,7 @@ private:
     bool showPicture(const QString& name);
     void showPictureLine(const QString& line);
     void endEvent();
+    void readScriptLine();
     void scrollTextLines();
     void drawTextWindow();
     void drawSelector();
@@ -134,4 +139,5 @@ private:
     bool activated_ = false;
     bool startupFailed_ = false;
     bool painted_ = false;
+    bool scriptReported_ = false;
 };

@@ -1,0 +1,184 @@
+// Broken content, each case played through the real game: no crash, a warning that names the
+// file, a game that still answers clicks, and no file written.
+#include "platform/box.h"
+#include "platform/host_facts.h"
+#include "platform/label.h"
+#include "platform/picture.h"
+#include "platform/random_source.h"
+#include "platform/sdl_media_service.h"
+#include "platform/timer.h"
+#include "support/recording_message_box.h"
+#include "support/test_content.h"
+#include "support/trace_recorder.h"
+#include "wave_file.h"
+#include "window/fom.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+using Breakage = std::function<void(TestContent&)>;
+
+QByteArray shortSound() {
+    generator::MonoSound sound;
+    sound.samples.assign(2205, 0.1f);
+    return generator::waveFileBytes(sound);
+}
+
+void writeGoodContent(TestContent& content) {
+    content.writeScript("zoa", {"img[pic]", "はじめの行", ">", "進む", "戻る"});
+    content.writePicture("zoa");
+    content.writePicture("pic");
+    for (const char* name : {"bgm.wav", "se.wav", "se2.wav"}) {
+        content.writeFile(QString("dat2/") + name, shortSound());
+    }
+}
+
+// Every file below the folder with its size and time of last change.
+QStringList snapshot(const QString& folder) {
+    QStringList entries;
+    QDirIterator files(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QFileInfo info(files.next());
+        entries.append(info.filePath() + " " + QString::number(info.size()) + " " +
+                       info.lastModified().toString(Qt::ISODateWithMs));
+    }
+    entries.sort();
+    return entries;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Breakage)
+
+class BadContentTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void brokenContentIsReportedAndPlayGoesOn_data() {
+        QTest::addColumn<QString>("subfolder");
+        QTest::addColumn<Breakage>("breakage");
+        QTest::addColumn<QString>("named"); // the file the warning names; empty: no warning
+        QTest::newRow("empty script")
+            << "" << Breakage([](TestContent& c) { c.writeScriptBytes("zoa", {}); }) << "";
+        QTest::newRow("binary garbage as a script") << "" << Breakage([](TestContent& c) {
+            QByteArray garbage;
+            for (int i = 0; i < 4096; ++i) {
+                garbage += static_cast<char>((i * 7919) % 256);
+            }
+            c.writeScriptBytes("zoa", garbage);
+        }) << "dat1/zoa.txt";
+        QTest::newRow("10 MB single line") << "" << Breakage([](TestContent& c) {
+            c.writeScriptBytes("zoa", QByteArray(10 * 1024 * 1024, 'x'));
+        }) << "dat1/zoa.txt";
+        QTest::newRow("directory as a script") << "" << Breakage([](TestContent& c) {
+            QDir(c.dat1()).mkdir("zoa.txt.tmp");
+            c.remove("dat1/zoa.txt");
+            QDir(c.dat1()).rename("zoa.txt.tmp", "zoa.txt");
+        }) << "dat1/zoa.txt";
+        QTest::newRow("script without read permission") << "" << Breakage([](TestContent& c) {
+            QFile::setPermissions(c.dat1() + "zoa.txt", QFileDevice::WriteOwner);
+        }) << "dat1/zoa.txt";
+        QTest::newRow("picture that is not a picture") << "" << Breakage([](TestContent& c) {
+            c.writeFile("dat2/pic.bmp", "BM but nothing else");
+        }) << "dat2/pic.bmp";
+        QTest::newRow("empty picture")
+            << "" << Breakage([](TestContent& c) { c.writeFile("dat2/zoa.bmp", {}); })
+            << "dat2/zoa.bmp";
+        QTest::newRow("zero-byte wav")
+            << "" << Breakage([](TestContent& c) { c.writeFile("dat2/se2.wav", {}); })
+            << "dat2/se2.wav";
+        QTest::newRow("truncated wav") << "" << Breakage([](TestContent& c) {
+            c.writeFile("dat2/se.wav", shortSound().left(20));
+        }) << "dat2/se.wav";
+        QTest::newRow("missing dat1")
+            << "" << Breakage([](TestContent& c) { QDir(c.dat1()).removeRecursively(); })
+            << "dat1/zoa.txt";
+        QTest::newRow("blanks and Japanese in the folder")
+            << "ゲーム フォルダ/ゾア" << Breakage([](TestContent&) {}) << "";
+    }
+    void brokenContentIsReportedAndPlayGoesOn() {
+        QFETCH(QString, subfolder);
+        QFETCH(Breakage, breakage);
+        QFETCH(QString, named);
+        if (QTest::currentDataTag() == QLatin1String("script without read permission") &&
+            geteuid() == 0) {
+            QSKIP("the super-user reads every file");
+        }
+        TestContent content(subfolder);
+        writeGoodContent(content);
+        breakage(content);
+        const QStringList before = snapshot(content.folder());
+        TraceRecorder trace;
+        {
+            platform::FixedHostFacts host(content.folder(), 16200);
+            platform::SdlMediaService media;
+            platform::ScriptedRandom random;
+            RecordingMessageBox messageBox;
+            Fom fom(GamePlatform{host, media, random, messageBox});
+            fom.show();
+            QVERIFY(!fom.startupFailed());
+            fom.Img_MouseDown(1);
+            for (int i = 0; i < 5; ++i) {
+                fom.TimIve_Timer();
+            }
+            fom.Lbl_Click();
+            if (fom.Qst[0]->isVisible()) {
+                fom.Qst_MouseDown(0); // the choice takes presses
+                QCOMPARE(fom.QstBak[0]->backColor(), QColor(0, 0, 255));
+            } else {
+                QVERIFY(fom.Img->isEnabled()); // back at the title, which takes presses again
+                fom.Img_MouseDown(1);
+                QCOMPARE(trace.lines.count("event zoa zoa"), 2);
+            }
+            fom.close();
+        }
+        const QString warnings = trace.warnings.join("\n");
+        if (named.isEmpty()) {
+            QVERIFY2(trace.warnings.isEmpty(), qPrintable(warnings));
+        } else {
+            QVERIFY2(warnings.contains(content.folder() + "/" + named), qPrintable(warnings));
+        }
+        if (named.endsWith(".wav")) { // played again and again, reported once
+            QCOMPARE(trace.warnings.filter(named).size(), 1);
+        }
+        QCOMPARE(snapshot(content.folder()), before);
+    }
+
+    // Without the title picture (no dat2/, or the program in the root folder) the game stops at
+    // once with a message naming the picture.
+    void missingTitleStopsTheGame_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("missing dat2") << QString();
+        QTest::newRow("program in the root folder") << "/";
+    }
+    void missingTitleStopsTheGame() {
+        QFETCH(QString, folder);
+        TestContent content;
+        QDir(content.dat2()).removeRecursively();
+        const QString programFolder = folder.isEmpty() ? content.folder() : folder;
+        if (QFile::exists(programFolder + "dat2/opn.bmp")) {
+            QSKIP("this machine has a title picture in its root folder");
+        }
+        platform::FixedHostFacts host(programFolder, 16200);
+        platform::SdlMediaService media;
+        platform::ScriptedRandom random;
+        RecordingMessageBox messageBox;
+        TraceRecorder trace;
+        Fom fom(GamePlatform{host, media, random, messageBox});
+        fom.show();
+        QVERIFY(fom.startupFailed());
+        QCOMPARE(messageBox.texts.size(), 1);
+        QVERIFY(messageBox.texts.first().contains(fom.dat2Path + "opn.bmp"));
+    }
+};
+
+QTEST_MAIN(BadContentTest)
+#include "bad_content_test.moc"
