@@ -18,9 +18,9 @@
 #include <cmath>
 
 Fom::Fom(const GamePlatform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , sound(platform.media, platform.host)
     , host_(platform.host)
     , random_(platform.random)
@@ -121,7 +121,7 @@ void Fom::sizeWindow(const window::Layout& layout) {
 void Fom::fitFrame() {
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize inner = outerSize_ - frame;
-    if (!frame.isEmpty() && size() != inner) {
+    if (!frame.isNull() && size() != inner) {
         setFixedSize(inner);
     }
 }

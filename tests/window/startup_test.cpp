@@ -140,6 +140,8 @@ private Q_SLOTS:
         Fom& fom = game.start();
         QCOMPARE(fom.outerSize(), QSize(734, 432)); // 11016 by 6480 at 15 per pixel
         QVERIFY(fom.minimumSize() == fom.maximumSize());
+        QVERIFY(!(fom.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(fom.windowFlags() & Qt::CustomizeWindowHint);
         const window::Layout layout = window::computeLayout(16200);
         const double unitX = fom.width() / 17.0;
         const double unitY = fom.height() / 10.0;
