@@ -28,6 +28,10 @@ float ClockRandom::next() {
     return unitFloatFromBits(engine_());
 }
 
+float SeededRandom::next() {
+    return unitFloatFromBits(engine_());
+}
+
 float ScriptedRandom::next() {
     if (values_.empty()) {
         return 0.0f;

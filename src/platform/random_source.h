@@ -24,6 +24,19 @@ private:
     std::mt19937 engine_;
 };
 
+// A repeatable sequence: the same seed gives the same numbers, made as ClockRandom makes them.
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(std::uint32_t seed)
+        : engine_(seed) {}
+    // Keeps the sequence: a seeded source is asked for repeatable numbers.
+    void seedFromClock() override {}
+    float next() override;
+
+private:
+    std::mt19937 engine_;
+};
+
 // Hands out the given values in turn, starting again after the last; 0 when given none.
 class ScriptedRandom : public RandomSource {
 public:

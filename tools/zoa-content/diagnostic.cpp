@@ -2,6 +2,18 @@
 
 namespace content {
 
+QString severityName(Severity severity) {
+    switch (severity) {
+    case Severity::Warning:
+        return QStringLiteral("warning");
+    case Severity::Note:
+        return QStringLiteral("note");
+    case Severity::Error:
+        break;
+    }
+    return QStringLiteral("error");
+}
+
 QString Diagnostic::toString() const {
     QString where = file;
     if (line > 0) {
@@ -10,7 +22,7 @@ QString Diagnostic::toString() const {
             where += QLatin1Char(':') + QString::number(column);
         }
     }
-    return where + QStringLiteral(": error: ") + message;
+    return where + QStringLiteral(": ") + severityName(severity) + QStringLiteral(": ") + message;
 }
 
 void printDiagnostics(const QList<Diagnostic>& diagnostics, std::FILE* stream) {

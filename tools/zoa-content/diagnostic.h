@@ -7,13 +7,23 @@
 
 namespace content {
 
-// One error found in a story file, printed the way compilers print theirs so that editors can
-// jump to it: "file:line:column: error: message".
+enum class Severity {
+    Error,   // breaks play, or the game warns about it while playing
+    Warning, // a likely mistake, or a gap that only long plays run into
+    Note,    // harmless, worth knowing
+};
+
+// The word printed for a severity: "error", "warning" or "note".
+QString severityName(Severity severity);
+
+// One finding in a story file, printed the way compilers print theirs so that editors can jump
+// to it: "file:line:column: error: message".
 struct Diagnostic {
     QString file;
-    int line = 0;   // counting from 1; 0 when the error concerns the whole file
-    int column = 0; // characters counting from 1; 0 when the error concerns the whole line
+    int line = 0;   // counting from 1; 0 when the finding concerns the whole file
+    int column = 0; // characters counting from 1; 0 when the finding concerns the whole line
     QString message;
+    Severity severity = Severity::Error;
 
     QString toString() const;
 };

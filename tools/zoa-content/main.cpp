@@ -1,6 +1,8 @@
 // zoa-content: the story author's tool. Each subcommand takes its own arguments; exit status 0
 // on success, 1 when the content has errors, 2 when the command line is wrong.
+#include "check_command.h"
 #include "diagnostic.h"
+#include "exit_status.h"
 #include "pack.h"
 
 #include <QCoreApplication>
@@ -10,8 +12,7 @@
 
 namespace {
 
-constexpr int contentError = 1;
-constexpr int usageError = 2;
+constexpr int ownArguments = -1; // the command reads its arguments itself
 
 struct Command {
     const char* name;
@@ -25,15 +26,25 @@ int pack(const QStringList& arguments) {
     const content::PackResult result = content::packFolder(arguments.at(0), arguments.at(1));
     if (!result.diagnostics.isEmpty()) {
         content::printDiagnostics(result.diagnostics, stderr);
-        return contentError;
+        return content::contentError;
     }
     return 0;
+}
+
+int check(const QStringList& arguments) {
+    return content::runCheckCommand(arguments, QCoreApplication::applicationDirPath());
 }
 
 const Command commands[] = {
     {"pack", "<sources> <folder>",
      "writes each UTF-8 script of <sources> to <folder> as code page 932 with CR LF line ends", 2,
      &pack},
+    {"check", "[FOLDER] [--json] [--plays N] [--seed S]",
+     "checks the scripts, pictures and sounds in FOLDER/dat1 and FOLDER/dat2 (default: the\n"
+     "      installed game's folder) for what breaks a play or may; --json prints the findings\n"
+     "      as JSON, --plays N simulates N stories (default 10000) for events only long plays\n"
+     "      reach, --seed S makes that simulation repeatable (default 1)",
+     ownArguments, &check},
 };
 
 void printUsage(std::FILE* stream) {
@@ -42,6 +53,7 @@ void printUsage(std::FILE* stream) {
         std::fprintf(stream, "  %s %s\n      %s\n", command.name, command.arguments,
                      command.summary);
     }
+    std::fprintf(stream, "\nsee zoa-content(1) for details\n");
 }
 
 } // namespace
@@ -52,7 +64,7 @@ int main(int argc, char* argv[]) {
     arguments.removeFirst();
     if (arguments.isEmpty()) {
         printUsage(stderr);
-        return usageError;
+        return content::usageError;
     }
     const QString name = arguments.takeFirst();
     if (name == QLatin1String("help") || name == QLatin1String("--help")) {
@@ -63,13 +75,13 @@ int main(int argc, char* argv[]) {
         if (name != QLatin1String(command.name)) {
             continue;
         }
-        if (arguments.size() != command.argumentCount) {
+        if (command.argumentCount != ownArguments && arguments.size() != command.argumentCount) {
             std::fprintf(stderr, "usage: zoa-content %s %s\n", command.name, command.arguments);
-            return usageError;
+            return content::usageError;
         }
         return command.run(arguments);
     }
     std::fprintf(stderr, "zoa-content: unknown command \"%s\"\n\n", qUtf8Printable(name));
     printUsage(stderr);
-    return usageError;
+    return content::usageError;
 }

@@ -1,0 +1,490 @@
+// zoa-content check over copies of the demo content with one thing broken at a time: each finding
+// is named by its place and its severity, and the exit status tells whether play breaks.
+#include "check.h"
+#include "reachability.h"
+#include "simulation.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString demoFolder = QStringLiteral(ZOA_DEMO_FOLDER);
+const QString tool = QStringLiteral(ZOA_CONTENT_TOOL);
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    QStringList findings() const; // the output lines without the summary
+};
+
+QStringList Run::findings() const {
+    QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (!lines.isEmpty() && lines.constLast().startsWith("zoa-content check: ")) {
+        lines.removeLast();
+    }
+    return lines;
+}
+
+Run runProgram(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        return {};
+    }
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+Run runCheck(const QStringList& arguments) {
+    return runProgram(tool, QStringList{"check"} + arguments);
+}
+
+bool copyFolder(const QString& from, const QString& to) {
+    QDirIterator files(from, QDir::Files);
+    if (!QDir().mkpath(to)) {
+        return false;
+    }
+    while (files.hasNext()) {
+        files.next();
+        if (!QFile::copy(files.filePath(), to + "/" + files.fileName())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A copy of the demo content as built, in a folder of its own.
+class ContentSet {
+public:
+    explicit ContentSet(const QString& subfolder = QString())
+        : folder_(dir_.filePath(subfolder.isEmpty() ? QStringLiteral("game") : subfolder)) {
+        copied_ = copyFolder(demoFolder + "/dat1", folder_ + "/dat1") &&
+                  copyFolder(demoFolder + "/dat2", folder_ + "/dat2");
+    }
+    bool ready() const { return dir_.isValid() && copied_; }
+    QString root() const { return dir_.path(); }
+    const QString& folder() const { return folder_; }
+    QString path(const QString& relative) const { return folder_ + "/" + relative; }
+    bool write(const QString& relative, const QByteArray& bytes) const {
+        QFile file(path(relative));
+        return QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
+               file.write(bytes) == bytes.size();
+    }
+    bool remove(const QString& relative) const { return QFile::remove(path(relative)); }
+
+private:
+    QTemporaryDir dir_;
+    QString folder_;
+    bool copied_ = false;
+};
+
+QStringList withFolder(const QStringList& lines, const QString& folder) {
+    QStringList result;
+    for (const QString& line : lines) {
+        result.append(QString(line).replace("<F>", folder));
+    }
+    return result;
+}
+
+// Breakage rows: a file of the demo content removed, or written with the given bytes.
+void addColumns() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("remove");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("findings"); // "<F>" stands for the content folder
+    QTest::addColumn<int>("exitCode");
+}
+
+void removed(const char* row, const QString& file, const QStringList& findings, int exitCode) {
+    QTest::newRow(row) << file << true << QByteArray() << findings << exitCode;
+}
+
+void written(const char* row, const QString& file, const QByteArray& bytes,
+             const QStringList& findings, int exitCode) {
+    QTest::newRow(row) << file << false << bytes << findings << exitCode;
+}
+
+const QByteArray choice = "\r\n>\r\nyes\r\nno\r\n";
+
+QString missingScript(const QString& event) {
+    return QStringLiteral("<F>/dat1/%1.txt: error: missing script for event \"%1\", reached in "
+                          "normal play")
+        .arg(event);
+}
+
+} // namespace
+
+class CheckTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void brokenContentIsReported_data() {
+        addColumns();
+        // Scripts the story reaches in normal play.
+        for (const char* event : {"char25", "char49", "char00", "char19", "char39", "a_4", "b_0",
+                                  "zoa", "name_end", "end"}) {
+            removed(event, QStringLiteral("dat1/%1.txt").arg(QLatin1String(event)),
+                    {missingScript(QLatin1String(event))}, 1);
+        }
+        removed("char010 comes only in long plays", "dat1/char010.txt", {}, 0);
+        removed("char3 picture", "dat2/char3.bmp",
+                {"<F>/dat2/char3.bmp: error: missing picture \"char3\", shown when event "
+                 "\"char30\" starts"},
+                1);
+        removed("face of character 4", "dat2/4.bmp",
+                {"<F>/dat2/4.bmp: error: missing face picture \"4\", shown with event \"char40\""},
+                1);
+        removed("answer picture", "dat2/a_3.bmp",
+                {"<F>/dat2/a_3.bmp: error: missing picture \"a_3\", shown when event \"a_3\" "
+                 "starts"},
+                1);
+        removed("picture of an event and of a picture line", "dat2/zoa.bmp",
+                {"<F>/dat1/zoa.txt:7: error: missing picture \"zoa\": no file dat2/zoa.bmp",
+                 "<F>/dat2/zoa.bmp: error: missing picture \"zoa\", shown when event \"zoa\" "
+                 "starts"},
+                1);
+
+        // Scripts, each written in place of char25.
+        const QString script = "dat1/char25.txt";
+        const QString at = "<F>/dat1/char25.txt";
+        written("byte that starts no character", script,
+                "ab\xFF"
+                "c" +
+                    choice,
+                {at + ":1: error: byte not in code page 932 at column 3"}, 1);
+        written("columns count characters, not bytes", script,
+                "\x93\xFA\x96\x7B\xFF\x8C\xEA" + choice,
+                {at + ":1: error: byte not in code page 932 at column 3"}, 1);
+        written("lead byte without its trail byte", script, "text\r\nab\x82" + choice,
+                {at + ":2: error: byte not in code page 932 at column 3"}, 1);
+        written("picture line too short", script, "img[\r\ntext" + choice,
+                {at + ":1: error: picture line too short to name a picture (write img[NAME])"}, 1);
+        written("picture line naming no file", script, "img[nothere]\r\ntext" + choice,
+                {at + ":1: error: missing picture \"nothere\": no file dat2/nothere.bmp"}, 1);
+        written("picture line with an empty name", script, "img[]\r\ntext" + choice,
+                {at + ":1: error: missing picture \"\": no file dat2/.bmp"}, 1);
+        written("picture line as the last line", script, "text\r\nimg[zoa]\r\n",
+                {at + ": warning: no choice block (\">\" and two captions): the game returns to "
+                      "the title after this event",
+                 at + ":2: error: picture line is the last line: a line of text must follow it"},
+                1);
+        written("choice marker right after a picture line", script,
+                "img[zoa]\r\n>\r\n>\r\nyes\r\nno\r\n",
+                {at + ":2: warning: \">\" right after a picture line: it is typed as text when "
+                      "played but opens the choice when skipped"},
+                0);
+        written("line after a picture line is text whatever it holds", script,
+                "img[zoa]\r\nimg[nothere]" + choice, {}, 0);
+        written("captions are text whatever they hold", script,
+                "text\r\n>\r\nimg[nothere]\r\n>\r\n", {}, 0);
+        written("choice marker with one caption", script, "text\r\n>\r\nyes\r\n",
+                {at + ":2: error: choice marker needs two caption lines after it, found 1"}, 1);
+        written("choice marker as the last line", script, "text\r\n>\r\n",
+                {at + ":2: error: choice marker needs two caption lines after it, found 0"}, 1);
+        written("lines after the choice block", script, "text" + choice + "more\r\nand more\r\n",
+                {at + ":5: note: 2 lines after the choice block, never read"}, 0);
+        written("one line after the choice block", script, "text" + choice + "more",
+                {at + ":5: note: 1 line after the choice block, never read"}, 0);
+        written("lone LF stays in the line", script, "one\ntwo" + choice,
+                {at + ":1: warning: lone LF at column 4: only CR LF or CR end a line, so the game "
+                      "keeps it inside the line"},
+                0);
+        written("lone CR ends a line", script, "one\rtwo\r>\ryes\rno", {}, 0);
+        written("line longer than the longest", script, QByteArray(32767, 'x') + choice,
+                {at + ":1: warning: line of 32767 characters, longer than 32766"}, 0);
+        written("line of the longest length", script, QByteArray(32766, 'x') + choice, {}, 0);
+        written("script without a choice", script, "text\r\n",
+                {at + ": warning: no choice block (\">\" and two captions): the game returns to "
+                      "the title after this event"},
+                0);
+        written("empty script", script, "",
+                {at + ": warning: no choice block (\">\" and two captions): the game returns to "
+                      "the title after this event"},
+                0);
+        written("end needs no choice", "dat1/end.txt", "good night\r\n", {}, 0);
+        written("a script no event starts is checked too", "dat1/extra.txt", "text\r\n",
+                {"<F>/dat1/extra.txt: warning: no choice block (\">\" and two captions): the game "
+                 "returns to the title after this event"},
+                0);
+
+        // Pictures and sounds.
+        removed("title picture", "dat2/opn.bmp",
+                {"<F>/dat2/opn.bmp: error: missing opn.bmp (the title picture)"}, 1);
+        removed("music", "dat2/bgm.wav", {"<F>/dat2/bgm.wav: error: missing bgm.wav (the music)"},
+                1);
+        removed("line sound", "dat2/se.wav",
+                {"<F>/dat2/se.wav: error: missing se.wav (the sound of each typed line)"}, 1);
+        removed("choice sound", "dat2/se2.wav",
+                {"<F>/dat2/se2.wav: error: missing se2.wav (the sound of choices and settings)"},
+                1);
+        written("title picture that is no picture", "dat2/opn.bmp", "BM not really",
+                {"<F>/dat2/opn.bmp: error: not a picture the game can read"}, 1);
+        written("unused picture that is no picture", "dat2/old.bmp", "",
+                {"<F>/dat2/old.bmp: error: not a picture the game can read"}, 1);
+        written("sound cut off after its header", "dat2/se2.wav",
+                QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16),
+                {"<F>/dat2/se2.wav: error: not a sound the game can play (a RIFF WAVE file the "
+                 "mixer can load)"},
+                1);
+        written("unused sound that is no sound", "dat2/old.wav", "not a wave file",
+                {"<F>/dat2/old.wav: error: not a sound the game can play (a RIFF WAVE file the "
+                 "mixer can load)"},
+                1);
+    }
+
+    void brokenContentIsReported() {
+        QFETCH(QString, file);
+        QFETCH(bool, remove);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, findings);
+        QFETCH(int, exitCode);
+        ContentSet content;
+        QVERIFY(content.ready());
+        QVERIFY(remove ? content.remove(file) : content.write(file, bytes));
+        const Run run = runCheck({content.folder(), "--plays", "0"});
+        QCOMPARE(run.findings(), withFolder(findings, content.folder()));
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, exitCode);
+    }
+
+    // A picture line may name a picture outside dat2/; the game reads it all the same.
+    void namedPicturesOutsideThePictureFolderAreRead() {
+        ContentSet content;
+        QVERIFY(content.ready());
+        QVERIFY(content.write("dat1/char25.txt", "img[../dat1/zoa]\r\ntext" + choice));
+        QVERIFY(content.write("dat1/zoa.bmp", "not a picture"));
+        const Run run = runCheck({content.folder(), "--plays", "0"});
+        QCOMPARE(run.findings(), QStringList{content.path("dat2/../dat1/zoa.bmp") +
+                                             ": error: not a picture the game can read"});
+        QCOMPARE(run.exitCode, 1);
+    }
+
+    void demoContentChecksClean() {
+        const Run run = runCheck({demoFolder});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        // Only events that long plays reach may lack their scripts.
+        const QRegularExpression longPlay(
+            "^" + QRegularExpression::escape(demoFolder) +
+            "/dat1/(char[013][1-9][0-9]+)\\.txt: warning: \\1\\.txt missing: reached in ");
+        for (const QString& finding : run.findings()) {
+            QVERIFY2(longPlay.match(finding).hasMatch(), qPrintable(finding));
+        }
+        QVERIFY(run.out.endsWith(" 0 errors, " + QString::number(run.findings().size()) +
+                                 (run.findings().size() == 1 ? " warning" : " warnings") +
+                                 ", 0 notes\n"));
+    }
+
+    void summaryCountsEachSeverity() {
+        ContentSet content;
+        QVERIFY(content.ready());
+        QVERIFY(content.write("dat1/char25.txt", "one\ntwo\r\nimg[zoa]\r\n>" + choice + "x"));
+        QVERIFY(content.remove("dat1/char26.txt"));
+        QVERIFY(content.remove("dat1/char27.txt"));
+        const Run run = runCheck({content.folder(), "--plays", "0"});
+        QCOMPARE(run.findings().size(), 5);
+        QVERIFY2(run.out.endsWith("\nzoa-content check: 2 errors, 2 warnings, 1 note\n"),
+                 qPrintable(run.out));
+        QCOMPARE(run.exitCode, 1);
+    }
+
+    // Only events of normal play: the title's, the ending, answers 0 to 4, and each character's
+    // one-digit scenes (character 1 has no scene 0).
+    void normalPlayReachesEveryOneDigitScene() {
+        QStringList expected = {"zoa", "end", "name_end"};
+        for (int n = 0; n < 5; ++n) {
+            expected << QStringLiteral("a_%1").arg(n) << QStringLiteral("b_%1").arg(n);
+        }
+        for (int character = 0; character < 5; ++character) {
+            for (int scene = character == 1 ? 1 : 0; scene <= 9; ++scene) {
+                expected << QStringLiteral("char%1%2").arg(character).arg(scene);
+            }
+        }
+        expected.sort();
+        QStringList names;
+        for (const content::ReachableEvent& event : content::normalPlayEvents()) {
+            names << event.name;
+        }
+        QCOMPARE(names, expected);
+    }
+
+    // A story meets a scene past 10 only after meeting the one before it in the same story.
+    void longerRunsComeInFewerStories() {
+        const content::SimulationResult result = content::simulateStories(20000, 3);
+        QCOMPARE(result.stories, 20000);
+        QVERIFY(!result.events.isEmpty());
+        QHash<QString, int> stories;
+        for (const content::LongPlayEvent& event : result.events) {
+            QVERIFY2(QRegularExpression("^char[013][1-9][0-9]+$").match(event.name).hasMatch(),
+                     qPrintable(event.name));
+            QVERIFY(event.stories > 0 && event.stories <= result.stories);
+            stories.insert(event.name, event.stories);
+        }
+        QVERIFY(stories.value("char310") > 0);
+        for (const content::LongPlayEvent& event : result.events) {
+            const int character = event.name.at(4).digitValue();
+            const int scene = event.name.mid(5).toInt();
+            if (scene > 10) {
+                const QString before = QStringLiteral("char%1%2").arg(character).arg(scene - 1);
+                QVERIFY2(stories.value(before) >= event.stories, qPrintable(event.name));
+            }
+        }
+    }
+
+    void longPlayWarningsTellTheShare_data() {
+        QTest::addColumn<int>("stories");
+        QTest::addColumn<int>("reached");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("one in ten") << 10000 << 1000
+                                    << "char320.txt missing: reached in 10.0% of 10000 simulated "
+                                       "stories";
+        QTest::newRow("rounded to one decimal")
+            << 3 << 2 << "char320.txt missing: reached in 66.7% of 3 simulated stories";
+        QTest::newRow("rare") << 10000 << 4
+                              << "char320.txt missing: reached in less than 0.1% of 10000 "
+                                 "simulated stories";
+        QTest::newRow("a single story")
+            << 1 << 1 << "char320.txt missing: reached in 100.0% of 1 simulated story";
+    }
+
+    void longPlayWarningsTellTheShare() {
+        QFETCH(int, stories);
+        QFETCH(int, reached);
+        QFETCH(QString, message);
+        ContentSet content;
+        QVERIFY(content.ready());
+        const content::SimulationResult result{stories,
+                                               {{"char320", reached}, {"char310", reached}}};
+        const QList<content::Diagnostic> warnings =
+            content::checkLongPlays(content::ContentFolder(content.folder()), result);
+        QCOMPARE(warnings.size(), 1); // char310.txt is there
+        QCOMPARE(warnings.at(0).toString(),
+                 content.path("dat1/char320.txt") + ": warning: " + message);
+    }
+
+    void simulationIsRepeatableForASeed() {
+        ContentSet content;
+        QVERIFY(content.ready());
+        for (int scene = 10; scene <= 19; ++scene) {
+            QVERIFY(content.remove(QStringLiteral("dat1/char3%1.txt").arg(scene)));
+        }
+        const QStringList arguments = {content.folder(), "--plays", "10000", "--seed", "7"};
+        const Run first = runCheck(arguments);
+        const Run second = runCheck(arguments);
+        QCOMPARE(first.exitCode, 0);
+        QCOMPARE(second.out, first.out);
+        const QRegularExpression warning(
+            "^" + QRegularExpression::escape(content.folder()) +
+            "/dat1/char310\\.txt: warning: char310\\.txt missing: reached in "
+            "(\\d+\\.\\d|less than 0\\.1)% of 10000 simulated stories$");
+        QVERIFY2(first.findings().indexOf(warning) >= 0, qPrintable(first.out));
+        QCOMPARE(runCheck({content.folder(), "--plays=200", "--seed=7"}).out,
+                 runCheck({content.folder(), "--seed", "7", "--plays", "200"}).out);
+    }
+
+    void jsonHoldsTheSameFindings() {
+        ContentSet content;
+        QVERIFY(content.ready());
+        QVERIFY(content.write("dat1/char25.txt", "one\ntwo\r\nimg[zoa]\r\n>" + choice + "x"));
+        QVERIFY(content.remove("dat1/char26.txt"));
+        QVERIFY(content.write("dat1/char27.txt", "\"quoted\\\" \x82\r\n"));
+        const Run text = runCheck({content.folder(), "--plays", "0"});
+        const Run json = runCheck({content.folder(), "--plays", "0", "--json"});
+        QCOMPARE(json.exitCode, text.exitCode);
+        QCOMPARE(json.err, QString());
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(json.out.toUtf8(), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QVERIFY(document.isArray());
+        QStringList lines;
+        for (const QJsonValue& value : document.array()) {
+            const QJsonObject object = value.toObject();
+            QCOMPARE(object.keys().size(), object.contains("line") ? 4 : 3);
+            QString line = object.value("file").toString();
+            if (object.contains("line")) {
+                QVERIFY(object.value("line").toInt() > 0);
+                line += ":" + QString::number(object.value("line").toInt());
+            }
+            lines << line + ": " + object.value("severity").toString() + ": " +
+                         object.value("message").toString();
+        }
+        QCOMPARE(lines, text.findings());
+        QCOMPARE(lines.size(), 6);
+    }
+
+    void defaultFolderIsTheInstalledGame_data() {
+        QTest::addColumn<QString>("toolFolder");
+        QTest::addColumn<QString>("contentFolder");
+        QTest::newRow("installed: bin/ beside lib/zoa/") << "usr/bin"
+                                                         << "usr/lib/zoa";
+        QTest::newRow("built: beside the game") << "build"
+                                                << "build";
+    }
+
+    void defaultFolderIsTheInstalledGame() {
+        QFETCH(QString, toolFolder);
+        QFETCH(QString, contentFolder);
+        ContentSet content(contentFolder);
+        QVERIFY(content.ready());
+        QVERIFY(content.remove("dat1/zoa.txt"));
+        const QString copy = content.root() + "/" + toolFolder + "/zoa-content";
+        QVERIFY(QDir().mkpath(QFileInfo(copy).path()));
+        QVERIFY(QFile::copy(tool, copy));
+        const Run run = runProgram(copy, {"check", "--plays", "0"});
+        QCOMPARE(run.findings(),
+                 QStringList{content.path("dat1/zoa.txt") +
+                             ": error: missing script for event \"zoa\", reached in normal play"});
+        QCOMPARE(run.exitCode, 1);
+    }
+
+    void badUsage_data() {
+        QTest::addColumn<QStringList>("arguments"); // "<F>" stands for the content folder
+        QTest::addColumn<QString>("removed");       // a folder removed first
+        QTest::newRow("unknown option") << QStringList{"<F>", "--fast"} << "";
+        QTest::newRow("plays not a number") << QStringList{"<F>", "--plays", "many"} << "";
+        QTest::newRow("negative plays") << QStringList{"<F>", "--plays", "-1"} << "";
+        QTest::newRow("plays with a sign") << QStringList{"<F>", "--plays=+5"} << "";
+        QTest::newRow("too many plays") << QStringList{"<F>", "--plays", "100000001"} << "";
+        QTest::newRow("plays without a value") << QStringList{"<F>", "--plays"} << "";
+        QTest::newRow("seed beyond 32 bits") << QStringList{"<F>", "--seed", "4294967296"} << "";
+        QTest::newRow("empty seed") << QStringList{"<F>", "--seed="} << "";
+        QTest::newRow("json takes no value") << QStringList{"<F>", "--json=yes"} << "";
+        QTest::newRow("two folders") << QStringList{"<F>", "<F>"} << "";
+        QTest::newRow("no such folder") << QStringList{"<F>/nowhere"} << "";
+        QTest::newRow("folder without dat1") << QStringList{"<F>"} << "dat1";
+        QTest::newRow("folder without dat2") << QStringList{"<F>"} << "dat2";
+    }
+
+    void badUsage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, removed);
+        ContentSet content;
+        QVERIFY(content.ready());
+        if (!removed.isEmpty()) {
+            QVERIFY(QDir(content.path(removed)).removeRecursively());
+        }
+        const Run run = runCheck(withFolder(arguments, content.folder()));
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.startsWith("zoa-content check: "), qPrintable(run.err));
+    }
+
+    void helpNamesCheck() {
+        const Run run = runProgram(tool, {"--help"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("\n  check [FOLDER] [--json] [--plays N] [--seed S]\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CheckTest)
+#include "check_test.moc"
