@@ -2,6 +2,7 @@
 
 #include "platform/media_command.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -58,6 +59,32 @@ SDL_RWops* openWaveFile(const QByteArray& utf8Path) {
     return file;
 }
 
+bool hasPcmDeviceNodes() {
+    return !QDir(QStringLiteral("/dev/snd"))
+                .entryList({QStringLiteral("pcmC*")}, QDir::System)
+                .isEmpty();
+}
+
+// On a machine without sound hardware ALSA alone spends about 100 ms reading its configuration
+// before it fails, which delays the title. Where there are no PCM device nodes, every other
+// driver (the sound servers) is still tried in SDL's order, but ALSA is not. A driver chosen
+// with SDL_AUDIODRIVER is left alone.
+void skipAlsaWithoutSoundHardware() {
+    if (!qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER") || hasPcmDeviceNodes()) {
+        return;
+    }
+    QByteArrayList drivers;
+    for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) {
+        const QByteArray name(SDL_GetAudioDriver(i));
+        if (name != "alsa" && name != "dummy" && name != "disk") {
+            drivers.append(name);
+        }
+    }
+    if (!drivers.isEmpty()) {
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, drivers.join(',').constData());
+    }
+}
+
 } // namespace
 
 SdlMediaService::~SdlMediaService() {
@@ -85,6 +112,7 @@ bool SdlMediaService::deviceReady() {
     // The audio subsystem brings SDL's event subsystem along; its SIGINT/SIGTERM handlers would
     // turn the signals into events nobody reads, so the program could no longer be interrupted.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    skipAlsaWithoutSoundHardware();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         qCWarning(zoaSound) << "no audio device, the game runs without sound:" << SDL_GetError();
         return false;
