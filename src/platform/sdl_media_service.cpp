@@ -134,22 +134,55 @@ int SdlMediaService::open(int channel, const QByteArray& path) {
     if (file == nullptr) {
         return MediaUnreadableFile;
     }
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1); // frees the file, also on failure
-    if (chunk == nullptr) {
+    Sound loaded;
+    // Both loaders free the file, also on failure; the music keeps reading it while it plays.
+    if (channel == musicChannel) {
+        loaded.music = Mix_LoadMUSType_RW(file, MUS_WAV, 1);
+    } else {
+        loaded.chunk = Mix_LoadWAV_RW(file, 1);
+    }
+    if (!loaded.isOpen()) {
         return MediaUnreadableFile;
     }
     close(channel);
-    sounds_[channel] = Sound{chunk, false};
+    sounds_[channel] = loaded;
     return MediaOk;
 }
 
 void SdlMediaService::close(int channel) {
     Sound& sound = sounds_[channel];
+    stop(channel);
+    if (sound.music != nullptr) {
+        Mix_FreeMusic(sound.music);
+    }
     if (sound.chunk != nullptr) {
-        Mix_HaltChannel(channel);
         Mix_FreeChunk(sound.chunk);
     }
     sound = Sound{};
+}
+
+// Plays an open sound from its start, once.
+bool SdlMediaService::start(int channel) {
+    const Sound& sound = sounds_[channel];
+    if (sound.music != nullptr) {
+        return Mix_PlayMusic(sound.music, 1) == 0;
+    }
+    return sound.chunk != nullptr && Mix_PlayChannel(channel, sound.chunk, 0) >= 0;
+}
+
+void SdlMediaService::stop(int channel) {
+    if (sounds_[channel].music != nullptr) {
+        Mix_HaltMusic();
+    } else if (sounds_[channel].chunk != nullptr) {
+        Mix_HaltChannel(channel);
+    }
+}
+
+bool SdlMediaService::isPlaying(int channel) const {
+    if (sounds_[channel].music != nullptr) {
+        return Mix_PlayingMusic() != 0;
+    }
+    return Mix_Playing(channel) != 0;
 }
 
 int SdlMediaService::send(const QByteArray& command, QByteArray* reply) {
@@ -169,14 +202,14 @@ int SdlMediaService::send(const QByteArray& command, QByteArray* reply) {
         return open(channel, parsed.path);
     }
     Sound& sound = sounds_[channel];
-    if (sound.chunk == nullptr) {
+    if (!sound.isOpen()) {
         return MediaUnknownAlias;
     }
     switch (parsed.verb) {
     case MediaVerb::Play:
         if (parsed.fromStart || !sound.started) {
-            // Playing on a busy channel restarts it with this sound.
-            if (Mix_PlayChannel(channel, sound.chunk, 0) < 0) {
+            // Playing a sound that plays restarts it.
+            if (!start(channel)) {
                 return MediaNoDevice;
             }
             sound.started = true;
@@ -187,12 +220,12 @@ int SdlMediaService::send(const QByteArray& command, QByteArray* reply) {
         return MediaOk;
     case MediaVerb::Status:
         if (reply != nullptr) {
-            *reply = Mix_Playing(channel) != 0 ? QByteArrayLiteral("playing")
-                                               : QByteArrayLiteral("stopped");
+            *reply =
+                isPlaying(channel) ? QByteArrayLiteral("playing") : QByteArrayLiteral("stopped");
         }
         return MediaOk;
     case MediaVerb::Seek:
-        Mix_HaltChannel(channel);
+        stop(channel);
         sound.started = false;
         return MediaOk;
     case MediaVerb::Open:

@@ -5,12 +5,13 @@
 #include <array>
 
 struct Mix_Chunk;
+struct _Mix_Music;
 
 namespace platform {
 
-// The media command service over SDL2_mixer. It knows two aliases, "MIDI" (the music) and "WAVE"
-// (the current effect), each on a mixer channel of its own so that both sound at once; any other
-// alias answers MediaUnknownAlias.
+// The media command service over SDL2_mixer. It knows two aliases, "MIDI" (the music, on the
+// mixer's music stream) and "WAVE" (the current effect, on a channel of its own), so that both
+// sound at once; any other alias answers MediaUnknownAlias.
 //
 // Each open sound has a position that is its start (after open or seek), or past its start once
 // played. "play" starts a sound at its start and otherwise leaves it as it is: one that plays
@@ -32,20 +33,27 @@ public:
 
     int send(const QByteArray& command, QByteArray* reply) override;
 
-    // Sound files above this size are refused as unreadable: loading converts the whole file to
-    // the device format in memory, which may be many times its size.
+    // Sound files above this size are refused as unreadable: an effect is converted whole to the
+    // device format in memory, which may be many times its size.
     static constexpr qint64 maxSoundFileBytes = 128 * 1024 * 1024;
 
 private:
+    // The music is streamed from its file, so a long piece costs neither start-up time nor
+    // memory; an effect is decoded whole, so it starts at once.
     struct Sound {
-        Mix_Chunk* chunk = nullptr;
-        bool started = false; // played since open or seek: no longer at its start
+        Mix_Chunk* chunk = nullptr;  // the effect
+        _Mix_Music* music = nullptr; // the music
+        bool started = false;        // played since open or seek: no longer at its start
+        bool isOpen() const { return chunk != nullptr || music != nullptr; }
     };
     enum class Device { Untried, Open, Missing };
 
     bool deviceReady();
     int open(int channel, const QByteArray& path);
     void close(int channel);
+    bool start(int channel);
+    void stop(int channel);
+    bool isPlaying(int channel) const;
 
     Device device_ = Device::Untried;
     std::array<Sound, 2> sounds_{}; // indexed by mixer channel
