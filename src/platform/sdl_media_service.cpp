@@ -10,6 +10,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <limits>
+
 namespace platform {
 
 namespace {
@@ -37,12 +39,12 @@ int channelOf(const QByteArray& alias) {
     return -1;
 }
 
-// Opens a RIFF WAVE file for reading, or returns null. Only regular files are opened, so a named
-// pipe or a device cannot block or feed the loader endlessly.
-SDL_RWops* openWaveFile(const QByteArray& utf8Path) {
+// Opens a RIFF WAVE file of at most maxBytes for reading, or returns null. Only regular files are
+// opened, so a named pipe or a device cannot block or feed the loader endlessly.
+SDL_RWops* openWaveFile(const QByteArray& utf8Path, qint64 maxBytes) {
     const QString path = QString::fromUtf8(utf8Path);
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() < 12 || info.size() > SdlMediaService::maxSoundFileBytes) {
+    if (!info.isFile() || info.size() < 12 || info.size() > maxBytes) {
         return nullptr;
     }
     SDL_RWops* file = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
@@ -130,7 +132,9 @@ bool SdlMediaService::deviceReady() {
 }
 
 int SdlMediaService::open(int channel, const QByteArray& path) {
-    SDL_RWops* file = openWaveFile(path);
+    const qint64 maxBytes =
+        channel == musicChannel ? std::numeric_limits<qint64>::max() : maxEffectBytes_;
+    SDL_RWops* file = openWaveFile(path, maxBytes);
     if (file == nullptr) {
         return MediaUnreadableFile;
     }

@@ -26,16 +26,18 @@ namespace platform {
 // thread is the only way state is read; no audio-thread callback is used.
 class SdlMediaService : public MediaService {
 public:
-    SdlMediaService() = default;
+    // Effect files above maxEffectBytes are refused as unreadable: an effect is converted whole
+    // to the device format in memory, which may be many times its size. The music is streamed
+    // and has no such limit.
+    explicit SdlMediaService(qint64 maxEffectBytes = defaultMaxEffectBytes)
+        : maxEffectBytes_(maxEffectBytes) {}
     ~SdlMediaService() override;
     SdlMediaService(const SdlMediaService&) = delete;
     SdlMediaService& operator=(const SdlMediaService&) = delete;
 
     int send(const QByteArray& command, QByteArray* reply) override;
 
-    // Sound files above this size are refused as unreadable: an effect is converted whole to the
-    // device format in memory, which may be many times its size.
-    static constexpr qint64 maxSoundFileBytes = 128 * 1024 * 1024;
+    static constexpr qint64 defaultMaxEffectBytes = 128 * 1024 * 1024;
 
 private:
     // The music is streamed from its file, so a long piece costs neither start-up time nor
@@ -55,6 +57,7 @@ private:
     void stop(int channel);
     bool isPlaying(int channel) const;
 
+    qint64 maxEffectBytes_;
     Device device_ = Device::Untried;
     std::array<Sound, 2> sounds_{}; // indexed by mixer channel
 };

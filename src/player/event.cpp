@@ -4,7 +4,7 @@
 #include "platform/timer.h"
 #include "window/fom.h"
 
-void Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
+bool Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
     eventName = iventName;
     platform::trace(QStringLiteral("event ") + eventName + QLatin1Char(' ') +
                     (BMPFileName.isEmpty() ? QStringLiteral("-") : BMPFileName));
@@ -15,13 +15,14 @@ void Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
     if (!scriptFile.open(path)) {
         platform::contentWarning(QStringLiteral("cannot read the script ") + path);
         endEvent();
-        return;
+        return false;
     }
     scriptReported_ = false;
     textLines.fill(QString());
     linePos = 0;
     scriptLine.clear();
     TimIve->setEnabled(true);
+    return true;
 }
 
 void Fom::endEvent() {
@@ -43,8 +44,8 @@ bool Fom::showPicture(const QString& name) {
 }
 
 // Reads the next script line into scriptLine. The first line of a script that cannot be shown as
-// written (bytes outside code page 932) or that is longer than the typing limit of the original
-// player is reported; the line is used as it is.
+// written (bytes outside code page 932) or that is longer than the script format's limit is
+// reported; the line is used as it is.
 void Fom::readScriptLine() {
     scriptLine = scriptFile.readLine();
     if (scriptReported_) {

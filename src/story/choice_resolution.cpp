@@ -21,9 +21,11 @@ void Fom::Qst_Click(int index) {
     }
     drawSelector();
     if (draw.character != story::noCharacter) {
-        IveStt(story::characterEventName(draw.character, draw.scene),
-               story::characterPictureName(draw.character));
-        showFace(draw.character);
+        // The face belongs to the scene: none when the scene could not start.
+        if (IveStt(story::characterEventName(draw.character, draw.scene),
+                   story::characterPictureName(draw.character))) {
+            showFace(draw.character);
+        }
         return;
     }
     ImgFce->hide();

@@ -32,8 +32,8 @@ struct GamePlatform {
     platform::MessageBox& messageBox;
 };
 
-// Longest script line that the original 16-bit typing position could type; longer lines are
-// typed in full all the same, with a warning.
+// Longest script line a 16-bit typing position can count, the limit of the script format; longer
+// lines are typed in full all the same, with a warning.
 inline constexpr int longestScriptLine = 32766;
 
 // The game's one window. Creating it loads the game; showing it the first time shows the title.
@@ -79,7 +79,9 @@ public:
     void Form_Unload();
 
     // Event player.
-    void IveStt(const QString& iventName, const QString& BMPFileName);
+    // Returns whether the event started: false when its script could not be opened and the game
+    // went back to the title.
+    bool IveStt(const QString& iventName, const QString& BMPFileName);
     void TimIve_Timer();
     void HsclTim_Change();
     void HsclTim_Scroll();
