@@ -66,8 +66,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("subfolder");
         QTest::addColumn<Breakage>("breakage");
         QTest::addColumn<QString>("named"); // the file the warning names; empty: no warning
-        QTest::newRow("empty script")
-            << "" << Breakage([](TestContent& c) { c.writeScriptBytes("zoa", {}); }) << "";
         QTest::newRow("binary garbage as a script") << "" << Breakage([](TestContent& c) {
             QByteArray garbage;
             for (int i = 0; i < 4096; ++i) {
@@ -89,12 +87,6 @@ private Q_SLOTS:
         QTest::newRow("picture that is not a picture") << "" << Breakage([](TestContent& c) {
             c.writeFile("dat2/pic.bmp", "BM but nothing else");
         }) << "dat2/pic.bmp";
-        QTest::newRow("empty picture")
-            << "" << Breakage([](TestContent& c) { c.writeFile("dat2/zoa.bmp", {}); })
-            << "dat2/zoa.bmp";
-        QTest::newRow("zero-byte wav")
-            << "" << Breakage([](TestContent& c) { c.writeFile("dat2/se2.wav", {}); })
-            << "dat2/se2.wav";
         QTest::newRow("truncated wav") << "" << Breakage([](TestContent& c) {
             c.writeFile("dat2/se.wav", shortSound().left(20));
         }) << "dat2/se.wav";

@@ -1,7 +1,6 @@
-// Plays the demo story from the title many times, as a player who skips the text and answers at
-// random, with the game's own random source: every story must reach the ending and come back to
-// the title without a single content warning. Each script is also typed out once in full, so
-// that the pictures its picture lines name are loaded too and no line runs off the text window.
+// Types every script of the demo story out in full, as the game plays it: the pictures its picture
+// lines name load without a warning, no line runs off the text window, and each event ends in its
+// choice (or, for the endings, back at the title). Whole stories are played by the soak test.
 #include "platform/fonts.h"
 #include "platform/host_facts.h"
 #include "platform/label.h"
@@ -17,15 +16,11 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include <map>
 #include <memory>
-#include <random>
 
 namespace {
 
 const QString folder = QStringLiteral(ZOA_DEMO_FOLDER);
-constexpr int stories = 2000;
-constexpr int stepsPerStory = 2000;   // a story takes about twenty answers
 constexpr int ticksPerEvent = 100000; // far beyond the longest script, typed a character a tick
 
 // A whole game over the built content, with the real random source.
@@ -41,15 +36,6 @@ struct DemoGame {
         fom->show();
     }
 };
-
-// The event names the trace shows starting, in order.
-QStringList startedEvents(const TraceRecorder& trace) {
-    QStringList events;
-    for (const QString& line : trace.linesStartingWith({QStringLiteral("event")})) {
-        events.append(line.section(QLatin1Char(' '), 1, 1));
-    }
-    return events;
-}
 
 // Whether the text window's whole text fits its height, wrapped as the label wraps it.
 bool textWindowFits(const Fom& fom) {
@@ -79,78 +65,6 @@ private Q_SLOTS:
     void initTestCase() {
         platform::installFontSubstitutes(); // the fonts the game's window uses
         QVERIFY2(QFileInfo::exists(folder + QStringLiteral("/dat2/opn.bmp")), qPrintable(folder));
-    }
-
-    void storiesFromTheTitleReachTheEnding() {
-        TraceRecorder trace;
-        DemoGame game;
-        Fom& fom = *game.fom;
-        QVERIFY2(trace.warnings.isEmpty(), qPrintable(trace.warnings.join(u'\n')));
-        QVERIFY(fom.Img->isEnabled());
-
-        const unsigned seed = std::random_device{}();
-        std::mt19937 player(seed);
-        std::bernoulli_distribution second(0.5);
-        std::map<QString, int> reached;
-        for (int story = 0; story < stories; ++story) {
-            trace.clear();
-            game.media.clear();
-            fom.Img_MouseDown(Qt::LeftButton);
-            bool backAtTitle = false;
-            for (int step = 0; step < stepsPerStory && !backAtTitle; ++step) {
-                fom.Lbl_Click();
-                if (fom.Qst[0]->isVisible()) {
-                    fom.Qst_Click(second(player) ? 1 : 0);
-                } else {
-                    backAtTitle = fom.Img->isEnabled();
-                }
-            }
-            const QStringList events = startedEvents(trace);
-            const QString context = QStringLiteral("story %1 (answer seed %2): %3")
-                                        .arg(story)
-                                        .arg(seed)
-                                        .arg(events.join(u' '));
-            QVERIFY2(trace.warnings.isEmpty(),
-                     qPrintable(context + u'\n' + trace.warnings.join(u'\n')));
-            QVERIFY2(backAtTitle, qPrintable(context));
-            QVERIFY2(!events.isEmpty() && events.first() == QLatin1String("zoa"),
-                     qPrintable(context));
-            QVERIFY2(events.last() == QLatin1String("name_end"), qPrintable(context));
-            QVERIFY2(trace.lines.contains(QStringLiteral("end name_end")), qPrintable(context));
-            QCOMPARE(fom.Img->fileName(), folder + QStringLiteral("/dat2/opn.bmp"));
-            for (const QString& event : events) {
-                ++reached[event];
-            }
-        }
-
-        // Every answer scene turns up in so many stories, and each character is met.
-        QStringList missing;
-        for (const QString& event :
-             {QStringLiteral("a_0"), QStringLiteral("a_1"), QStringLiteral("a_2"),
-              QStringLiteral("a_3"), QStringLiteral("a_4"), QStringLiteral("b_0"),
-              QStringLiteral("b_1"), QStringLiteral("b_2"), QStringLiteral("b_3"),
-              QStringLiteral("b_4"), QStringLiteral("char11"), QStringLiteral("char01"),
-              QStringLiteral("char20"), QStringLiteral("char30"), QStringLiteral("char31"),
-              QStringLiteral("char40")}) {
-            if (reached.count(event) == 0) {
-                missing.append(event);
-            }
-        }
-        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
-        qInfo("%d stories, %d different events reached", stories, static_cast<int>(reached.size()));
-    }
-
-    void epilogueOverTheTitle() {
-        TraceRecorder trace;
-        DemoGame game;
-        Fom& fom = *game.fom;
-        fom.Img_MouseDown(Qt::RightButton);
-        QCOMPARE(fom.eventName, QStringLiteral("end"));
-        fom.Lbl_Click();
-        QVERIFY(!fom.Qst[0]->isVisible());
-        QVERIFY(fom.Img->isEnabled());
-        QVERIFY(trace.lines.contains(QStringLiteral("end end")));
-        QVERIFY2(trace.warnings.isEmpty(), qPrintable(trace.warnings.join(u'\n')));
     }
 
     void everyScriptTypesOutToItsChoiceOrEnd_data() {

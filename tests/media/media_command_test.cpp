@@ -79,48 +79,27 @@ private Q_SLOTS:
         const int unknown = platform::MediaUnknownCommand;
         const int malformed = platform::MediaMalformedCommand;
         QTest::newRow("unknown verb") << QByteArray("stop MIDI") << unknown;
-        QTest::newRow("unknown verb alone") << QByteArray("pause") << unknown;
         QTest::newRow("verb glued to alias") << QByteArray("playMIDI") << unknown;
-        QTest::newRow("non-ASCII verb") << QStringLiteral("再生 MIDI").toUtf8() << unknown;
         QTest::newRow("empty") << QByteArray() << malformed;
-        QTest::newRow("blanks only") << QByteArray(" \t ") << malformed;
         QTest::newRow("quoted verb") << QByteArray("\"play\" MIDI") << malformed;
         QTest::newRow("open without path") << QByteArray("open alias MIDI") << malformed;
         QTest::newRow("open unquoted path") << QByteArray("open a.wav alias MIDI") << malformed;
         QTest::newRow("open empty path") << QByteArray("open \"\" alias MIDI") << malformed;
         QTest::newRow("open unclosed quote") << QByteArray("open \"a.wav alias MIDI") << malformed;
-        QTest::newRow("open quote glued to word")
-            << QByteArray("open \"a.wav\"alias MIDI") << malformed;
-        QTest::newRow("open stray quote in word")
-            << QByteArray("open \"a.wav\" alias MI\"DI") << malformed;
         QTest::newRow("open missing alias word") << QByteArray("open \"a.wav\" MIDI") << malformed;
-        QTest::newRow("open missing alias name") << QByteArray("open \"a.wav\" alias") << malformed;
-        QTest::newRow("open quoted alias name")
-            << QByteArray("open \"a.wav\" alias \"MIDI\"") << malformed;
         QTest::newRow("open extra word")
             << QByteArray("open \"a.wav\" alias MIDI notify") << malformed;
-        QTest::newRow("open two paths")
-            << QByteArray("open \"a.wav\" \"b.wav\" alias MIDI") << malformed;
         QTest::newRow("play without alias") << QByteArray("play") << malformed;
-        QTest::newRow("play quoted alias") << QByteArray("play \"MIDI\"") << malformed;
         QTest::newRow("play from without position") << QByteArray("play MIDI from") << malformed;
         QTest::newRow("play from elsewhere") << QByteArray("play MIDI from 5") << malformed;
         QTest::newRow("play notify before from")
             << QByteArray("play MIDI notify from 0") << malformed;
         QTest::newRow("play extra word") << QByteArray("play MIDI wait") << malformed;
-        QTest::newRow("play notify twice") << QByteArray("play MIDI notify notify") << malformed;
-        QTest::newRow("close without alias") << QByteArray("close") << malformed;
-        QTest::newRow("close extra word") << QByteArray("close MIDI now") << malformed;
         QTest::newRow("status without item") << QByteArray("status MIDI") << malformed;
         QTest::newRow("status other item") << QByteArray("status MIDI position") << malformed;
-        QTest::newRow("status extra word") << QByteArray("status MIDI mode now") << malformed;
         QTest::newRow("seek to end") << QByteArray("seek MIDI to end") << malformed;
-        QTest::newRow("seek without target") << QByteArray("seek MIDI") << malformed;
-        QTest::newRow("seek missing to") << QByteArray("seek MIDI start") << malformed;
         QTest::newRow("NUL inside") << QByteArray("play MIDI\0 notify", 17) << malformed;
-        QTest::newRow("NUL in path") << QByteArray("open \"a.wav\0x\" alias MIDI", 25) << malformed;
         QTest::newRow("trailing newline") << QByteArray("play MIDI\n") << malformed;
-        QTest::newRow("lone quote") << QByteArray("\"") << malformed;
         QTest::newRow("too long") << "play MIDI " + QByteArray(platform::maxMediaCommandLength, ' ')
                                   << malformed;
         QTest::newRow("huge path")

@@ -1,8 +1,8 @@
-// The sound service's commands, the selector's change sound, and the music watch.
+// The sound service's commands, the scroll bars' click sounds, and the music watch.
 #include "platform/scroll_bar.h"
+#include "platform/timer.h"
 #include "sound/sound_module.h"
 #include "support/game_fixture.h"
-#include "support/trace_recorder.h"
 
 #include <QTest>
 
@@ -17,9 +17,7 @@ private Q_SLOTS:
         sound::SoundModule module(media, host);
         bool loopWhenPlayed = false;
         media.setResponder([&](const QByteArray& command, QByteArray*) {
-            if (command == "play MIDI notify") {
-                loopWhenPlayed = module.bgmLoop;
-            }
+            loopWhenPlayed = command == "play MIDI notify" ? module.bgmLoop : loopWhenPlayed;
             return 0;
         });
         module.BgmOpn("bgm.wav");
@@ -39,20 +37,15 @@ private Q_SLOTS:
     // Every change of the selector plays the click, whoever made it; no change, no click.
     void selectorChangesPlayTheClick() {
         GameFixture game;
-        TraceRecorder trace;
         Fom& fom = game.start();
-        game.clearCommands();
-        fom.Hscl->setValue(1);
-        QVERIFY(game.effectsPlayed().isEmpty());
-        fom.Hscl->setValue(6);
-        QCOMPARE(game.effectsPlayed(), QStringList({"se2.wav"}));
+        QCOMPARE(game.play("s1 s6"), "selector 6 | se2");
+        const qsizetype from = game.trace.lines.size();
         fom.Hscl->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(fom.Hscl->value(), 7);
-        QCOMPARE(game.effectsPlayed().size(), 2);
-        QCOMPARE(trace.linesStartingWith({"selector"}), QStringList({"selector 6", "selector 7"}));
+        QCOMPARE(game.shortTrace(from), "selector 7 | se2");
     }
 
-    // Dragging either thumb plays the click at each move; the selector changes on release.
+    // Dragging either thumb plays the click at each move; the value changes on release, and
+    // only then does the speed reach the typing timer.
     void dragsPlayTheClickAtEachMove() {
         GameFixture game;
         Fom& fom = game.start();
@@ -63,11 +56,12 @@ private Q_SLOTS:
             bar->setSliderPosition(bar->minimum() + 2);
             bar->setSliderPosition(bar->minimum() + 3);
             QCOMPARE(bar->value(), before);
+            QCOMPARE(fom.TimIve->interval(), 100);
             QCOMPARE(game.effectsPlayed(), QStringList({"se2.wav", "se2.wav"}));
             bar->setSliderDown(false);
-            QCOMPARE(bar->value(), bar->minimum() + 3);
             QCOMPARE(game.effectsPlayed().size(), 3);
         }
+        QCOMPARE(fom.TimIve->interval(), 4);
     }
 
     // What each tick of the music watch sends, for each answer of the status query.
@@ -82,7 +76,6 @@ private Q_SLOTS:
         QTest::newRow("stopped with more text")
             << 0 << QByteArray("stopped at the very end") << true << true;
         QTest::newRow("playing") << 0 << QByteArray("playing") << true << false;
-        QTest::newRow("paused") << 0 << QByteArray("paused") << true << false;
         QTest::newRow("stoppe is too short") << 0 << QByteArray("stoppe") << true << false;
         QTest::newRow("failed query") << 5 << QByteArray() << true << false;
     }
@@ -93,21 +86,19 @@ private Q_SLOTS:
         QFETCH(bool, restarted);
         GameFixture game;
         game.media.setResponder([&](const QByteArray& command, QByteArray* answer) {
-            if (command == "status MIDI mode" && code == 0) {
+            const bool query = command == "status MIDI mode";
+            if (query && code == 0) {
                 *answer = reply;
             }
-            return command == "status MIDI mode" ? code : 0;
+            return query ? code : 0;
         });
         Fom& fom = game.start();
         fom.sound.bgmLoop = loop;
         game.clearCommands();
         fom.Bgm_Check_Timer();
-        QStringList expected = {"status MIDI mode"};
-        if (restarted) {
-            expected << "seek MIDI to start"
-                     << "play MIDI from 0";
-        }
-        QCOMPARE(game.commands(), expected);
+        const QStringList restart = {"seek MIDI to start", "play MIDI from 0"};
+        QCOMPARE(game.commands(),
+                 QStringList{"status MIDI mode"} + (restarted ? restart : QStringList()));
     }
 };
 

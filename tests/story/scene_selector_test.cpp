@@ -77,21 +77,6 @@ private Q_SLOTS:
         QCOMPARE(affinity, end);
         QCOMPARE(random.drawsMade(), std::size_t(draws.size()));
     }
-
-    // The middle meetings of characters 2 and 4 give each scene 1 to 8 alike, never 0 or 9.
-    void randomScenesCoverOneToEight() {
-        platform::ClockRandom random;
-        std::array<int, 10> counts{};
-        for (int i = 0; i < 80000; ++i) {
-            story::Counters affinity{0, 0, 0, 0, 1};
-            ++counts[story::drawScene(0, affinity, random).scene];
-        }
-        QCOMPARE(counts[0] + counts[9], 0);
-        for (int scene = 1; scene <= 8; ++scene) {
-            QVERIFY2(std::abs(counts[scene] - 10000) < 600,
-                     qPrintable(QString::number(counts[scene])));
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(SceneSelectorTest)

@@ -1,5 +1,43 @@
 #include "support/game_fixture.h"
 
+#include "platform/box.h"
+#include "platform/label.h"
+#include "platform/picture.h"
+#include "platform/scroll_bar.h"
+#include "platform/timer.h"
+#include "window/colors.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+QList<int> numbers(const QString& list) {
+    QList<int> values;
+    for (const QString& item : list.split(QLatin1Char(','))) {
+        values.append(item.toInt());
+    }
+    return values;
+}
+
+QString pictureName(const QString& path) {
+    return QFileInfo(path).completeBaseName();
+}
+
+// "" in the normal look, "*" in the pressed look, "?" in any other.
+QString look(const platform::Label* caption, const platform::Box* box) {
+    if (caption->textColor() == colors::choiceText && box->backColor() == colors::choiceFill &&
+        box->borderColor() == colors::choiceBorder) {
+        return QString();
+    }
+    const bool pressed = caption->textColor() == colors::pressedChoiceText &&
+                         box->backColor() == colors::pressedChoiceFill &&
+                         box->borderColor() == colors::pressedChoiceBorder;
+    return pressed ? QStringLiteral("*") : QStringLiteral("?");
+}
+
+} // namespace
+
 GameFixture::GameFixture(int screenHeightTwips, const QString& subfolder)
     : content(subfolder)
     , host(content.folder(), screenHeightTwips) {}
@@ -34,4 +72,144 @@ QStringList GameFixture::effectsPlayed() const {
         }
     }
     return effects;
+}
+
+QString GameFixture::play(const QString& steps) {
+    const qsizetype from = trace.lines.size();
+    for (const QString& token : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        step(token);
+    }
+    return shortTrace(from);
+}
+
+QString GameFixture::shortTrace(qsizetype from) const {
+    QStringList happened;
+    for (const QString& line : trace.lines.mid(from)) {
+        const QString shortened = shortLine(line);
+        if (!shortened.isEmpty()) {
+            happened.append(shortened);
+        }
+    }
+    return happened.join(QStringLiteral(" | "));
+}
+
+void GameFixture::step(const QString& token) {
+    Fom& game = *fom_;
+    const QString argument = token.mid(1);
+    const QString rest = token.section(QLatin1Char(':'), 1);
+    switch (token.at(0).toLatin1()) {
+    case 't':
+        tick(argument.toInt());
+        break;
+    case 'k':
+        game.Lbl_Click();
+        break;
+    case 'p':
+        game.Img_MouseDown(argument.toInt());
+        break;
+    case 'a':
+        game.Qst_Click(argument.toInt());
+        break;
+    case 'd':
+        game.Qst_MouseDown(argument.toInt());
+        break;
+    case 's':
+        game.Hscl->setValue(argument.toInt());
+        break;
+    case 'f':
+        game.ImgFce_Click();
+        break;
+    case 'e':
+        game.IveStt(rest.section(QLatin1Char(':'), 0, 0), rest.section(QLatin1Char(':'), 1));
+        break;
+    case 'r': {
+        std::vector<float> draws;
+        for (const QString& item : rest.split(QLatin1Char(','))) {
+            draws.push_back(item.toFloat());
+        }
+        random.setValues(draws);
+        break;
+    }
+    case 'c': {
+        const QList<int> values = numbers(rest);
+        for (int i = 0; i < 5; ++i) {
+            game.affinity[i] = static_cast<quint8>(values.value(i));
+        }
+        game.answerCount = static_cast<quint8>(values.value(5));
+        break;
+    }
+    case 'x':
+        content.remove(rest);
+        break;
+    case 'w':
+        content.writeScript(rest.section(QLatin1Char(':'), 0, 0),
+                            rest.section(QLatin1Char(':'), 1).split(QLatin1Char('/')));
+        break;
+    default:
+        qFatal("unknown step %s", qPrintable(token));
+    }
+}
+
+QString GameFixture::shortLine(const QString& line) const {
+    static const QRegularExpression effect(
+        QStringLiteral("^media open \".*/([^/]+)\\.wav\" alias WAVE"));
+    if (line.startsWith(QLatin1String("media "))) {
+        const QRegularExpressionMatch match = effect.match(line);
+        return match.hasMatch() ? match.captured(1) : QString();
+    }
+    if (line.startsWith(QLatin1String("warning: "))) {
+        const QString below = content.folder() + QLatin1Char('/');
+        const qsizetype at = line.indexOf(below);
+        if (at < 0) {
+            return QStringLiteral("warning ") + line.mid(9);
+        }
+        QString file = line.mid(at + below.size()).section(QLatin1Char(' '), 0, 0);
+        while (file.endsWith(QLatin1Char(':')) || file.endsWith(QLatin1Char(','))) {
+            file.chop(1);
+        }
+        return QStringLiteral("warning ") + file;
+    }
+    return line == QLatin1String("painted") ? QString() : line;
+}
+
+QString GameFixture::shown() const {
+    QString caption = fom_->Lbl->caption();
+    return caption.replace(QStringLiteral("\r\n"), QStringLiteral("/"));
+}
+
+QString GameFixture::state() const {
+    const Fom& game = *fom_;
+    QStringList parts;
+    if (game.TimIve->isEnabled()) {
+        parts << QStringLiteral("typing");
+    }
+    if (game.scriptFile.isOpen()) {
+        parts << QStringLiteral("script");
+    }
+    const int shownControls = game.Qst[0]->isVisible() + game.Qst[1]->isVisible() +
+                              game.QstBak[0]->isVisible() + game.QstBak[1]->isVisible();
+    if (shownControls == 4) {
+        parts << QStringLiteral("choice[%1%2|%3%4]")
+                     .arg(game.Qst[0]->caption(), look(game.Qst[0], game.QstBak[0]),
+                          game.Qst[1]->caption(), look(game.Qst[1], game.QstBak[1]));
+    } else if (shownControls > 0) {
+        parts << QStringLiteral("part of a choice");
+    }
+    if (game.Img->isEnabled()) {
+        parts << QStringLiteral("title");
+    }
+    parts << QStringLiteral("img=") + pictureName(game.Img->fileName());
+    if (game.ImgFce->isVisible()) {
+        parts << QStringLiteral("face=") + pictureName(game.ImgFce->fileName());
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+QString GameFixture::counters() const {
+    QStringList parts;
+    for (const quint8 counter : fom_->affinity) {
+        parts << QString::number(counter);
+    }
+    return parts.join(QLatin1Char(' ')) + QStringLiteral(" | ") +
+           QString::number(fom_->answerCount);
 }

@@ -41,6 +41,28 @@ void TestContent::writePicture(const QString& name, const QColor& color) {
     image.save(dat2() + name + QStringLiteral(".bmp"), "BMP");
 }
 
+void TestContent::writeStory() {
+    QStringList names = {QStringLiteral("zoa")};
+    for (int n = 0; n < 5; ++n) {
+        names << QStringLiteral("a_%1").arg(n) << QStringLiteral("b_%1").arg(n);
+    }
+    for (int c = 0; c < 5; ++c) {
+        for (int scene = 0; scene <= 10; ++scene) {
+            names << QStringLiteral("char%1%2").arg(c).arg(scene);
+        }
+        writePicture(QString::number(c));
+        writePicture(QStringLiteral("char%1").arg(c));
+    }
+    for (const QString& name : names) {
+        writeScript(name, {name, QStringLiteral(">"), QStringLiteral("A ") + name,
+                           QStringLiteral("B ") + name});
+        writePicture(name);
+    }
+    writeScript(QStringLiteral("name_end"), {QStringLiteral("fin")});
+    writePicture(QStringLiteral("name_end"));
+    writeScript(QStringLiteral("end"), {QStringLiteral("credits")});
+}
+
 void TestContent::remove(const QString& relativePath) {
     QFile::remove(folder_ + QLatin1Char('/') + relativePath);
 }

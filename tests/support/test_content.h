@@ -23,6 +23,9 @@ public:
     // A small picture "<name>.bmp" of one colour.
     void writePicture(const QString& name, const QColor& color = Qt::darkCyan);
     void writeFile(const QString& relativePath, const QByteArray& bytes);
+    // A story where every event of normal play is its name as one line and a choice of
+    // "A <name>" and "B <name>"; "name_end" types "fin" and "end" types "credits".
+    void writeStory();
     void remove(const QString& relativePath);
 
 private:

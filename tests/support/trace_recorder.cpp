@@ -25,6 +25,7 @@ void TraceRecorder::handler(QtMsgType type, const QMessageLogContext& context,
         current->lines.append(text);
     } else if (current && category == QLatin1String("zoa.content")) {
         current->warnings.append(text);
+        current->lines.append(QStringLiteral("warning: ") + text);
     } else if (current && current->previous_) {
         current->previous_(type, context, text);
     }

@@ -11,8 +11,8 @@ public:
     TraceRecorder(const TraceRecorder&) = delete;
     TraceRecorder& operator=(const TraceRecorder&) = delete;
 
-    QStringList lines;    // trace lines, in order
-    QStringList warnings; // content warnings, in order
+    QStringList lines;    // trace lines and warnings ("warning: <text>"), in order
+    QStringList warnings; // content warnings alone
 
     // The trace lines that start with one of the given words.
     QStringList linesStartingWith(const QStringList& words) const;

@@ -63,13 +63,6 @@ private Q_SLOTS:
         }
     }
 
-    void windowIsAlways17By10() {
-        for (int screenHeight : {7200, 9000, 11520, 14400, 16200, 21600, 32400}) {
-            const window::Layout layout = window::computeLayout(screenHeight);
-            QCOMPARE(layout.outerWidthTwips * 10, layout.outerHeightTwips * 17);
-        }
-    }
-
     void choiceRectanglesSitOverTheMainPicture_data() {
         QTest::addColumn<UnitRect>("actual");
         QTest::addColumn<UnitRect>("expected");
