@@ -1,6 +1,7 @@
 // zoa-content pack, run as the build runs it: code page 932 output with CR LF line ends, and
 // errors that name the place and leave the output folder as it was.
 #include "platform/cp932.h"
+#include "platform/script_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -191,6 +192,61 @@ private Q_SLOTS:
         } else {
             QVERIFY(!QFileInfo::exists(output));
         }
+    }
+
+    void jisFormsAreWrittenAsTheirCodePage932StandIns_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<QString>("readBack");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("wave dash")
+            << QStringLiteral("\u301C") << QByteArray("\x81\x60") << QStringLiteral("\uFF5E")
+            << QStringLiteral("U+301C \"〜\" written as 0x8160 (read back as U+FF5E \"～\")");
+        QTest::newRow("double vertical line")
+            << QStringLiteral("\u2016") << QByteArray("\x81\x61") << QStringLiteral("\u2225")
+            << QStringLiteral("U+2016 \"‖\" written as 0x8161 (read back as U+2225 \"∥\")");
+        QTest::newRow("minus sign")
+            << QStringLiteral("\u2212") << QByteArray("\x81\x7C") << QStringLiteral("\uFF0D")
+            << QStringLiteral("U+2212 \"−\" written as 0x817C (read back as U+FF0D \"－\")");
+        QTest::newRow("cent sign")
+            << QStringLiteral("\u00A2") << QByteArray("\x81\x91") << QStringLiteral("\uFFE0")
+            << QStringLiteral("U+00A2 \"¢\" written as 0x8191 (read back as U+FFE0 \"￠\")");
+        QTest::newRow("pound sign")
+            << QStringLiteral("\u00A3") << QByteArray("\x81\x92") << QStringLiteral("\uFFE1")
+            << QStringLiteral("U+00A3 \"£\" written as 0x8192 (read back as U+FFE1 \"￡\")");
+        QTest::newRow("not sign")
+            << QStringLiteral("\u00AC") << QByteArray("\x81\xCA") << QStringLiteral("\uFFE2")
+            << QStringLiteral("U+00AC \"¬\" written as 0x81CA (read back as U+FFE2 \"￢\")");
+        QTest::newRow("em dash")
+            << QStringLiteral("\u2014") << QByteArray("\x81\x5C") << QStringLiteral("\u2015")
+            << QStringLiteral("U+2014 \"—\" written as 0x815C (read back as U+2015 \"―\")");
+    }
+
+    // Each is noted once per file, at its first place, and the game reads back the stand-in.
+    void jisFormsAreWrittenAsTheirCodePage932StandIns() {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, written);
+        QFETCH(QString, readBack);
+        QFETCH(QString, note);
+        Folders folders;
+        const QStringList names{QStringLiteral("a_0.txt"), QStringLiteral("zoa.txt")};
+        QString expectedNotes;
+        for (const QString& name : names) {
+            writeBytes(folders.sources() + QLatin1Char('/') + name,
+                       (QStringLiteral("え") + typed + QStringLiteral("\n\n") + typed).toUtf8());
+            expectedNotes += folders.sources() + QLatin1Char('/') + name +
+                             QStringLiteral(":1:2: note: ") + note + QLatin1Char('\n');
+        }
+        const Run run = runTool({QStringLiteral("pack"), folders.sources(), folders.output()});
+        QCOMPARE(run.standardError, expectedNotes);
+        QCOMPARE(run.exitCode, 0);
+        const QString packed = folders.output() + QStringLiteral("/zoa.txt");
+        QCOMPARE(readBytes(packed), "\x82\xA6" + written + "\r\n\r\n" + written + "\r\n");
+        platform::ScriptFile script;
+        QVERIFY(script.open(packed));
+        QCOMPARE(script.readLine(), QStringLiteral("え") + readBack);
+        QCOMPARE(script.readLine(), QString());
+        QCOMPARE(script.readLine(), readBack);
     }
 };
 

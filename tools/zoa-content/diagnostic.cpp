@@ -1,5 +1,7 @@
 #include "diagnostic.h"
 
+#include <algorithm>
+
 namespace content {
 
 QString severityName(Severity severity) {
@@ -23,6 +25,12 @@ QString Diagnostic::toString() const {
         }
     }
     return where + QStringLiteral(": ") + severityName(severity) + QStringLiteral(": ") + message;
+}
+
+bool hasErrors(const QList<Diagnostic>& diagnostics) {
+    return std::any_of(diagnostics.cbegin(), diagnostics.cend(), [](const Diagnostic& diagnostic) {
+        return diagnostic.severity == Severity::Error;
+    });
 }
 
 void printDiagnostics(const QList<Diagnostic>& diagnostics, std::FILE* stream) {

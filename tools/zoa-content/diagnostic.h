@@ -28,6 +28,9 @@ struct Diagnostic {
     QString toString() const;
 };
 
+// True when any of the diagnostics is an error.
+bool hasErrors(const QList<Diagnostic>& diagnostics);
+
 // Writes each diagnostic on a line of its own, UTF-8.
 void printDiagnostics(const QList<Diagnostic>& diagnostics, std::FILE* stream);
 

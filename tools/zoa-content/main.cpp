@@ -24,11 +24,8 @@ struct Command {
 
 int pack(const QStringList& arguments) {
     const content::PackResult result = content::packFolder(arguments.at(0), arguments.at(1));
-    if (!result.diagnostics.isEmpty()) {
-        content::printDiagnostics(result.diagnostics, stderr);
-        return content::contentError;
-    }
-    return 0;
+    content::printDiagnostics(result.diagnostics, stderr);
+    return content::hasErrors(result.diagnostics) ? content::contentError : 0;
 }
 
 int check(const QStringList& arguments) {

@@ -7,25 +7,83 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 
 namespace content {
 
 namespace {
 
-QString describeCharacter(QStringView line, qsizetype index) {
-    char32_t code = line.at(index).unicode();
-    QString shown(line.at(index));
-    if (line.at(index).isHighSurrogate() && index + 1 < line.size() &&
-        line.at(index + 1).isLowSurrogate()) {
-        code = QChar::surrogateToUcs4(line.at(index), line.at(index + 1));
-        shown += line.at(index + 1);
+// Characters typed in their JIS form, with the code page 932 character that stands for each.
+struct StandIn {
+    char16_t typed;
+    char16_t written;
+};
+
+constexpr StandIn standIns[] = {
+    {0x301C, 0xFF5E}, // wave dash: full-width tilde
+    {0x2016, 0x2225}, // double vertical line: parallel to
+    {0x2212, 0xFF0D}, // minus sign: full-width hyphen-minus
+    {0x00A2, 0xFFE0}, // cent sign: full-width cent sign
+    {0x00A3, 0xFFE1}, // pound sign: full-width pound sign
+    {0x00AC, 0xFFE2}, // not sign: full-width not sign
+    {0x2014, 0x2015}, // em dash: horizontal bar
+};
+
+// The code page 932 character written for a typed one; a null character when there is none.
+QChar standInFor(QChar typed) {
+    for (const StandIn& standIn : standIns) {
+        if (standIn.typed == typed.unicode()) {
+            return QChar(standIn.written);
+        }
     }
+    return QChar();
+}
+
+// 2 for a pair of surrogates, 1 for any other character.
+qsizetype characterLength(QStringView line, qsizetype index) {
+    const bool pair = line.at(index).isHighSurrogate() && index + 1 < line.size() &&
+                      line.at(index + 1).isLowSurrogate();
+    return pair ? 2 : 1;
+}
+
+QString describeCharacter(QStringView line, qsizetype index) {
+    const QStringView shown = line.sliced(index, characterLength(line, index));
+    const char32_t code = shown.size() == 2 ? QChar::surrogateToUcs4(shown.at(0), shown.at(1))
+                                            : shown.at(0).unicode();
     const QString number =
         QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper();
     if (!QChar::isPrint(code)) {
         return number;
     }
-    return number + QStringLiteral(" \"") + shown + QLatin1Char('"');
+    return number + QStringLiteral(" \"") + shown.toString() + QLatin1Char('"');
+}
+
+QString standInMessage(QStringView line, qsizetype index, QChar standIn, QByteArrayView bytes) {
+    return describeCharacter(line, index) + QStringLiteral(" written as 0x") +
+           QString::fromLatin1(bytes.toByteArray().toHex().toUpper()) +
+           QStringLiteral(" (read back as ") + describeCharacter(QStringView(&standIn, 1), 0) +
+           QLatin1Char(')');
+}
+
+// Writes the stand-in of a character the encoder refused, or reports the character as an error
+// when it has none. Each character written as a stand-in is reported once per file, as a note.
+void writeRefusedCharacter(PackedScript& packed, QSet<char16_t>& noted, Diagnostic place,
+                           QStringView line, qsizetype index) {
+    const QChar standIn = standInFor(line.at(index));
+    if (standIn.isNull()) {
+        place.message = QStringLiteral("character ") + describeCharacter(line, index) +
+                        QStringLiteral(" cannot be written in code page 932");
+        packed.diagnostics.append(place);
+        return;
+    }
+    const QByteArray bytes = platform::encodeCp932(QStringView(&standIn, 1)).bytes;
+    packed.bytes += bytes;
+    if (!noted.contains(line.at(index).unicode())) {
+        noted.insert(line.at(index).unicode());
+        place.severity = Severity::Note;
+        place.message = standInMessage(line, index, standIn, bytes);
+        packed.diagnostics.append(place);
+    }
 }
 
 Diagnostic wholeFileError(const QString& file, const QString& message) {
@@ -41,6 +99,7 @@ struct Source {
 
 PackedScript packScript(const QString& file, const QStringList& lines) {
     PackedScript packed;
+    QSet<char16_t> noted; // characters written as stand-ins and already reported
     for (qsizetype n = 0; n < lines.size(); ++n) {
         const QString& line = lines.at(n);
         // Encode the line piece by piece so that every refused character gets its own report.
@@ -53,12 +112,10 @@ PackedScript packScript(const QString& file, const QStringList& lines) {
                 break;
             }
             const qsizetype bad = from + encoding.badIndex;
-            packed.diagnostics.append({file, static_cast<int>(n + 1), columnOf(line, bad),
-                                       QStringLiteral("character ") + describeCharacter(line, bad) +
-                                           QStringLiteral(" cannot be written in code page 932")});
-            const bool pair = line.at(bad).isHighSurrogate() && bad + 1 < line.size() &&
-                              line.at(bad + 1).isLowSurrogate();
-            from = bad + (pair ? 2 : 1);
+            writeRefusedCharacter(packed, noted,
+                                  {file, static_cast<int>(n + 1), columnOf(line, bad), QString()},
+                                  line, bad);
+            from = bad + characterLength(line, bad);
         }
         packed.bytes += "\r\n";
     }
@@ -104,7 +161,7 @@ PackResult packFolder(const QString& sources, const QString& folder) {
         result.diagnostics += bytes.diagnostics;
         packed.append(std::move(bytes.bytes));
     }
-    if (!result.diagnostics.isEmpty()) {
+    if (hasErrors(result.diagnostics)) {
         return result;
     }
 
