@@ -1,15 +1,12 @@
 // The demo content's own style, beyond what zoa-content check finds (its test checks the demo
-// clean): short scripts, one choice at the end with captions that fit their boxes, drawn
-// pictures, and sounds of the lengths the game expects.
+// clean): short scripts, one choice at the end with captions that fit their boxes, and sounds of
+// the lengths the game expects.
 #include "platform/cp932.h"
-#include "platform/picture.h"
 #include "player/script_line.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QTest>
-#include <QtEndian>
 
 #include <SDL.h>
 
@@ -94,37 +91,6 @@ private Q_SLOTS:
             QVERIFY2(!player::isPictureLine(caption), qPrintable(caption));
         }
         QVERIFY2(lines.at(marker + 1) != lines.at(marker + 2), "two different answers");
-    }
-
-    void picturesAreModestTwentyFourBitFiles_data() {
-        QTest::addColumn<QString>("name");
-        const QStringList files =
-            QDir(dat2()).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name);
-        QVERIFY(files.size() >= 29);
-        for (const QString& file : files) {
-            QTest::newRow(qPrintable(file)) << file;
-        }
-    }
-
-    void picturesAreModestTwentyFourBitFiles() {
-        QFETCH(QString, name);
-        QFile file(dat2() + name);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray header = file.read(30);
-        QVERIFY(header.startsWith("BM"));
-        QCOMPARE(qFromLittleEndian<quint16>(header.constData() + 28), quint16(24));
-        const QImage image = platform::readPicture(dat2() + name);
-        QVERIFY(!image.isNull());
-        QVERIFY(image.width() <= 320 && image.height() <= 320);
-        QCOMPARE(image.width(), image.height());
-        // A drawn picture, not one flat colour.
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); y += 8) {
-            for (int x = 0; x < image.width(); x += 8) {
-                colours.insert(image.pixel(x, y));
-            }
-        }
-        QVERIFY2(colours.size() > 40, qPrintable(QString::number(colours.size())));
     }
 
     void soundsAreSixteenBitPcm_data() {

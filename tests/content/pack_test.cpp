@@ -1,6 +1,5 @@
 // zoa-content pack, run as the build runs it: code page 932 output with CR LF line ends, and
 // errors that name the place and leave the output folder as it was.
-#include "platform/cp932.h"
 #include "platform/script_file.h"
 
 #include <QDir>
@@ -83,27 +82,6 @@ private Q_SLOTS:
         QCOMPARE(run.standardError, QString());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(readBytes(folders.output() + QStringLiteral("/zoa.txt")), packed);
-    }
-
-    void everyCharacterComesBackThroughTheGamesDecoder_data() {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("kana and kanji") << QStringLiteral("夜の底に、灯りの町がある。");
-        QTest::newRow("NEC and IBM extensions") << QStringLiteral("①Ⅹ㈱髙﨑");
-        QTest::newRow("half-width kana") << QStringLiteral("ｲﾍﾞﾝﾄ ｦｰ｡｢｣");
-        QTest::newRow("full-width symbols") << QStringLiteral("―…「」『』♪～！？");
-    }
-
-    void everyCharacterComesBackThroughTheGamesDecoder() {
-        QFETCH(QString, text);
-        Folders folders;
-        const QString source = text + QStringLiteral("\n\n") + text + QLatin1Char('\n');
-        writeBytes(folders.sources() + QStringLiteral("/a.txt"), source.toUtf8());
-        const Run run = runTool({QStringLiteral("pack"), folders.sources(), folders.output()});
-        QCOMPARE(run.standardError, QString());
-        QCOMPARE(run.exitCode, 0);
-        const QByteArray packed = readBytes(folders.output() + QStringLiteral("/a.txt"));
-        QCOMPARE(platform::decodeCp932(packed),
-                 text + QStringLiteral("\r\n\r\n") + text + QStringLiteral("\r\n"));
     }
 
     void errorsNameTheirPlaceAndNothingIsWritten_data() {

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 
 using platform::SdlMediaService;
 
@@ -42,151 +43,104 @@ class SdlMediaServiceTest : public QObject {
     QString shortSound() { return writeFile(QStringLiteral("short.wav"), tone::sineWav(500, 60)); }
     QString longSound() { return writeFile(QStringLiteral("long.wav"), tone::sineWav(700, 3000)); }
 
+    // The path of a named test file: short and long sounds, and files that are no sound.
+    QString testFile(const QString& name) {
+        const QByteArray wav = tone::sineWav(500, 60);
+        const QHash<QString, std::function<QString()>> files = {
+            {"short", [&] { return shortSound(); }},
+            {"long", [&] { return longSound(); }},
+            {"none", [&] { return dir_.filePath("none.wav"); }},
+            {"folder", [&] { return dir_.path(); }},
+            {"text", [&] { return writeFile("text.wav", "this is not a sound\n"); }},
+            {"empty", [&] { return writeFile("empty.wav", {}); }},
+            {"cut", [&] { return writeFile("cut.wav", wav.left(30)); }},
+            {"japanese", [&] { return writeFile("音 楽/  曲 一.wav", wav); }}};
+        return files.value(name)();
+    }
+
+    // Sends each command and notes its answer: the code, or for a status query the reply
+    // ("untouched" when a failed query left it alone). "open FILE ALIAS" opens a test file;
+    // "wait ALIAS" waits until the sound has stopped and notes its state.
+    QString run(SdlMediaService& media, const QString& commands) {
+        QStringList answers;
+        for (const QString& command : commands.split(" | ")) {
+            const QStringList words = command.split(' ');
+            QByteArray reply = "untouched";
+            if (words.first() == "wait") {
+                answers << (tone::waitForStatus(media, qPrintable(words.at(1)), "stopped")
+                                ? "stopped"
+                                : "playing");
+            } else if (words.first() == "open") {
+                answers << QString::number(media.send(
+                    openCommand(testFile(words.at(1)), qPrintable(words.at(2))), nullptr));
+            } else {
+                const int code = media.send(command.toUtf8(), &reply);
+                const bool query = words.first().compare("status", Qt::CaseInsensitive) == 0;
+                answers << (query && code == ok
+                                ? QString(reply)
+                                : QString::number(code) + (query ? " " + reply : ""));
+            }
+        }
+        return answers.join(" | ");
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         QCOMPARE(qgetenv("SDL_AUDIODRIVER"), QByteArray("dummy"));
         QVERIFY(dir_.isValid());
     }
 
-    void playsToItsEndAndStaysThere() {
-        SdlMediaService media;
-        QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
-        QCOMPARE(media.send("play MIDI notify", nullptr), ok);
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
-        QVERIFY(tone::waitForStatus(media, "MIDI", "stopped"));
-        // At its end a plain play sounds nothing more.
-        QCOMPARE(media.send("play MIDI", nullptr), ok);
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
-        // Rewound, it plays again; so it does from 0 once at its end.
-        QCOMPARE(media.send("seek MIDI to start", nullptr), ok);
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
-        QCOMPARE(media.send("play MIDI", nullptr), ok);
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
-        QVERIFY(tone::waitForStatus(media, "MIDI", "stopped"));
-        QCOMPARE(media.send("play MIDI from 0", nullptr), ok);
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
-    }
-
-    void seekStopsAPlayingSound() {
-        SdlMediaService media;
-        QCOMPARE(media.send(openCommand(longSound(), "MIDI"), nullptr), ok);
-        QCOMPARE(media.send("play MIDI", nullptr), ok);
-        QCOMPARE(media.send("seek MIDI to start", nullptr), ok);
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
-    }
-
-    void musicAndEffectSoundTogether() {
-        SdlMediaService media;
-        QCOMPARE(media.send(openCommand(longSound(), "MIDI"), nullptr), ok);
-        QCOMPARE(media.send("play MIDI notify", nullptr), ok);
-        QCOMPARE(media.send(openCommand(shortSound(), "WAVE"), nullptr), ok);
-        QCOMPARE(media.send("play WAVE notify", nullptr), ok);
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
-        QCOMPARE(tone::status(media, "WAVE"), QByteArray("playing"));
-        QVERIFY(tone::waitForStatus(media, "WAVE", "stopped"));
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
-        QCOMPARE(media.send("close WAVE notify", nullptr), ok);
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
-    }
-
-    // A long effect playing under WAVE is cut off by what the sound module sends next.
-    void nextEffectCutsTheOldOneOff_data() {
-        QTest::addColumn<QList<QByteArray>>("commands");
-        QTest::addColumn<int>("statusCode");
-        QTest::addColumn<QByteArray>("reply");
-        const QByteArray open = "open \"%1\" alias WAVE";
-        QTest::newRow("close") << QList<QByteArray>{"close WAVE notify"}
-                               << int(platform::MediaUnknownAlias) << QByteArray();
-        QTest::newRow("close, open")
-            << QList<QByteArray>{"close WAVE notify", open} << ok << QByteArray("stopped");
-        QTest::newRow("open over the playing one")
-            << QList<QByteArray>{open} << ok << QByteArray("stopped");
-        QTest::newRow("close, open, play")
-            << QList<QByteArray>{"close WAVE notify", open, "play WAVE notify"} << ok
-            << QByteArray("playing");
-    }
-    void nextEffectCutsTheOldOneOff() {
-        QFETCH(QList<QByteArray>, commands);
-        QFETCH(int, statusCode);
-        QFETCH(QByteArray, reply);
-        SdlMediaService media;
-        QCOMPARE(media.send(openCommand(longSound(), "WAVE"), nullptr), ok);
-        QCOMPARE(media.send("play WAVE notify", nullptr), ok);
-        for (QByteArray command : commands) {
-            command.replace("%1", shortSound().toUtf8());
-            QCOMPARE(media.send(command, nullptr), ok);
+    void soundsFollowTheirCommands_data() {
+        QTest::addColumn<QString>("commands");
+        QTest::addColumn<QString>("answers");
+        const QString unknown = QString::number(platform::MediaUnknownAlias);
+        const QString unreadable = QString::number(platform::MediaUnreadableFile);
+        const QString thenMusic = " | play MIDI | status MIDI mode";
+        QTest::newRow("a sound plays to its end and stays there until rewound")
+            << "open short MIDI | status MIDI mode | play MIDI notify | status MIDI mode | wait "
+               "MIDI"
+               " | play MIDI | status MIDI mode | seek MIDI to start | play MIDI | status MIDI mode"
+               " | wait MIDI | play MIDI from 0 | status MIDI mode"
+            << "0 | stopped | 0 | playing | stopped | 0 | stopped | 0 | 0 | playing | stopped | 0 "
+               "| playing";
+        QTest::newRow("seek stops a playing sound")
+            << "open long MIDI | play MIDI | seek MIDI to start | status MIDI mode"
+            << "0 | 0 | 0 | stopped";
+        QTest::newRow("music and effect sound together")
+            << "open long MIDI | play MIDI notify | open short WAVE | play WAVE notify | status "
+               "MIDI mode | status WAVE mode | wait WAVE | status MIDI mode | close WAVE notify | "
+               "status MIDI mode"
+            << "0 | 0 | 0 | 0 | playing | playing | stopped | playing | 0 | playing";
+        QTest::newRow("closing an effect cuts it off")
+            << "open long WAVE | play WAVE notify | close WAVE notify | status WAVE mode"
+            << "0 | 0 | 0 | " + unknown + " untouched";
+        QTest::newRow("opening over a playing effect cuts it off")
+            << "open long WAVE | play WAVE notify | open short WAVE | status WAVE mode | play "
+               "WAVE notify | wait WAVE"
+            << "0 | 0 | 0 | stopped | 0 | stopped";
+        QTest::newRow("a failed open keeps the sound that was open")
+            << "open long MIDI | play MIDI | open none MIDI | status MIDI mode"
+            << "0 | 0 | " + unreadable + " | playing";
+        for (const char* file : {"none", "folder", "text", "empty", "cut"}) {
+            QTest::newRow(file) << "open short MIDI | open " + QString(file) + " WAVE" + thenMusic
+                                << "0 | " + unreadable + " | 0 | playing";
         }
-        QByteArray answer;
-        QCOMPARE(media.send("status WAVE mode", &answer), statusCode);
-        QCOMPARE(answer, reply);
-        // Whatever sounds now is the short effect: it has ended well before the long one would.
-        if (statusCode == ok) {
-            QVERIFY(tone::waitForStatus(media, "WAVE", "stopped"));
-        }
+        QTest::newRow("an alias that is not open")
+            << "open short MIDI | close WAVE notify | play WAVE notify" + thenMusic
+            << "0 | " + unknown + " | " + unknown + " | 0 | playing";
+        QTest::newRow("blanks and Japanese in the path")
+            << "open japanese WAVE | play WAVE notify | status WAVE mode"
+            << "0 | 0 | playing";
+        QTest::newRow("aliases and words in any case")
+            << "open long midi | PLAY Midi NOTIFY | Status MIDI Mode | CLOSE mIdI | status midi "
+               "mode"
+            << "0 | 0 | playing | 0 | " + unknown + " untouched";
     }
-
-    void failedOpenKeepsTheSoundThatWasOpen() {
+    void soundsFollowTheirCommands() {
+        QFETCH(QString, commands);
+        QFETCH(QString, answers);
         SdlMediaService media;
-        QCOMPARE(media.send(openCommand(longSound(), "MIDI"), nullptr), ok);
-        QCOMPARE(media.send("play MIDI", nullptr), ok);
-        QCOMPARE(
-            media.send(openCommand(dir_.filePath(QStringLiteral("none.wav")), "MIDI"), nullptr),
-            int(platform::MediaUnreadableFile));
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
-    }
-
-    void failures_data() {
-        QTest::addColumn<QString>("file"); // written into the folder when not empty
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QByteArray>("command"); // "%1": the file's path, "%2": the folder's
-        QTest::addColumn<int>("code");
-
-        const int unreadable = platform::MediaUnreadableFile;
-        const int unknownAlias = platform::MediaUnknownAlias;
-        const QByteArray wav = tone::sineWav(500, 60);
-        const QByteArray openFile = "open \"%1\" alias WAVE";
-        QTest::newRow("missing file")
-            << QString() << QByteArray() << QByteArray("open \"/no/such/file.wav\" alias WAVE")
-            << unreadable;
-        QTest::newRow("text file") << QStringLiteral("text.wav")
-                                   << QByteArray("this is not a sound\n") << openFile << unreadable;
-        QTest::newRow("empty file")
-            << QStringLiteral("empty.wav") << QByteArray() << openFile << unreadable;
-        QTest::newRow("cut in the format")
-            << QStringLiteral("cut.wav") << wav.left(30) << openFile << unreadable;
-        QTest::newRow("folder") << QString() << QByteArray() << QByteArray("open \"%2\" alias WAVE")
-                                << unreadable;
-        QTest::newRow("close of an alias not open")
-            << QString() << QByteArray() << QByteArray("close WAVE notify") << unknownAlias;
-        QTest::newRow("play of an alias not open")
-            << QString() << QByteArray() << QByteArray("play WAVE notify") << unknownAlias;
-    }
-    void failures() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QByteArray, command);
-        QFETCH(int, code);
-        if (!file.isEmpty()) {
-            command.replace("%1", writeFile(file, bytes).toUtf8());
-        }
-        command.replace("%2", dir_.path().toUtf8());
-        SdlMediaService media;
-        QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
-        QCOMPARE(media.send(command, nullptr), code);
-        // Command texts that do not parse are the parser's test. The service goes on working, and
-        // the failure touched no other alias.
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
-        QCOMPARE(media.send("play MIDI", nullptr), ok);
-        QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
-    }
-
-    void pathsWithBlanksAndJapanese() {
-        const QString path = writeFile(QStringLiteral("音 楽/  曲 一.wav"), tone::sineWav(500, 60));
-        SdlMediaService media;
-        QCOMPARE(media.send(openCommand(path, "WAVE"), nullptr), ok);
-        QCOMPARE(media.send("play WAVE notify", nullptr), ok);
-        QCOMPARE(tone::status(media, "WAVE"), QByteArray("playing"));
+        QCOMPARE(run(media, commands), answers);
     }
 
     // Effects are decoded whole and have a size limit; the music is streamed and has none.
@@ -197,26 +151,6 @@ private Q_SLOTS:
         QCOMPARE(media.send(openCommand(path, "WAVE"), nullptr),
                  int(platform::MediaUnreadableFile));
         QCOMPARE(media.send(openCommand(shortSound(), "WAVE"), nullptr), ok);
-    }
-
-    void aliasesAndWordsIgnoreCase() {
-        SdlMediaService media;
-        QCOMPARE(media.send(openCommand(longSound(), "midi"), nullptr), ok);
-        QCOMPARE(media.send("PLAY Midi NOTIFY", nullptr), ok);
-        QByteArray reply;
-        QCOMPARE(media.send("Status MIDI Mode", &reply), ok);
-        QCOMPARE(reply, QByteArray("playing"));
-        QCOMPARE(media.send("status MIDI mode", nullptr), ok); // no reply wanted
-        QCOMPARE(media.send("CLOSE mIdI", nullptr), ok);
-        QCOMPARE(media.send("status midi mode", &reply), int(platform::MediaUnknownAlias));
-    }
-
-    // Parse failures are the parser's test; a query of an alias that is not open is the service's.
-    void failedStatusLeavesTheReplyUntouched() {
-        SdlMediaService media;
-        QByteArray reply = "before";
-        QCOMPARE(media.send("status WAVE mode", &reply), int(platform::MediaUnknownAlias));
-        QCOMPARE(reply, QByteArray("before"));
     }
 
     // Without a device every command fails as such, with one warning in all.

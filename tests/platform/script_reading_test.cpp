@@ -41,10 +41,8 @@ private Q_SLOTS:
             return list;
         };
         QTest::newRow("crlf") << QByteArray("one\r\ntwo\r\n") << L({"one", "two"});
-        QTest::newRow("lone cr") << QByteArray("one\rtwo") << L({"one", "two"});
         QTest::newRow("lone lf stays") << QByteArray("one\ntwo\r\n") << L({"one\ntwo"});
         QTest::newRow("no final separator") << QByteArray("one\r\ntwo") << L({"one", "two"});
-        QTest::newRow("empty lines") << QByteArray("\r\n\r\nx\r\n") << L({"", "", "x"});
         QTest::newRow("cr cr lf") << QByteArray("a\r\r\nb") << L({"a", "", "b"});
         QTest::newRow("final lone cr") << QByteArray("a\r") << L({"a"});
         QTest::newRow("empty file") << QByteArray() << QStringList();
@@ -71,13 +69,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("so with backslash trail") << QByteArray("\x83\x5c") << QStringLiteral("ソ");
         QTest::newRow("nec circled one") << QByteArray("\x87\x40") << QStringLiteral("①");
-        QTest::newRow("nec selected ibm") << QByteArray("\xed\x40") << QStringLiteral("纊");
         QTest::newRow("ibm extension") << QByteArray("\xfa\x40") << QStringLiteral("ⅰ");
         QTest::newRow("half-width kana") << QByteArray("\xb1\xdd") << QStringLiteral("ｱﾝ");
-        QTest::newRow("backslash and tilde") << QByteArray("\\~") << QStringLiteral("\\~");
         QTest::newRow("control bytes stay")
             << QByteArray("\x1a\x1c\x7f") << QStringLiteral("\x1a\x1c\x7f");
-        QTest::newRow("hiragana") << QByteArray("\x82\xa0\x82\xa2") << QStringLiteral("あい");
         QTest::newRow("wave dash") << QByteArray("\x81\x60") << QStringLiteral("～");
         QTest::newRow("undefined singles") << QByteArray("a\x80\xa0\xfd\xfe\xff")
                                            << QStringLiteral("a\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD");
@@ -104,8 +99,6 @@ private Q_SLOTS:
         QTest::newRow("japanese") << QStringLiteral("ソ①ｱ\\あ～") << qsizetype(-1);
         QTest::newRow("control codes") << QStringLiteral("\x1a\x1c\x7f\t") << qsizetype(-1);
         QTest::newRow("euro") << QStringLiteral("ab€") << qsizetype(2);
-        QTest::newRow("yen would turn into backslash") << QStringLiteral("¥") << qsizetype(0);
-        QTest::newRow("emoji") << QStringLiteral("x😀") << qsizetype(1);
     }
     void encodesWhatComesBackUnchanged() {
         QFETCH(QString, text);
