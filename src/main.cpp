@@ -12,6 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zoa"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZOA"));
+    // The desktop entry's id: the Wayland app_id, and the name desktops match the window with.
+    QApplication::setDesktopFileName(QStringLiteral("org.zoagame.Zoa"));
     platform::installFontSubstitutes();
 
     platform::QtHostFacts host;
