@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/random_source.h"
 #include "platform/sdl_media_service.h"
+#include "platform/termination.h"
 #include "window/fom.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     platform::QtMessageBox messageBox;
     Fom fom(GamePlatform{host, media, random, messageBox});
     messageBox.setOwner(&fom);
+    platform::closeWindowsOnTermination();
     fom.show();
     if (fom.startupFailed()) {
         return 1;

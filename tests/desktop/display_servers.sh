@@ -59,3 +59,12 @@ start_game() {
         > "$log" 2>&1 &
     game_pid=$!
 }
+
+# stop_game: asks the game to end, as a desktop session does at logout; returns its exit status.
+stop_game() {
+    local status=0
+    kill -TERM "$game_pid"
+    wait "$game_pid" || status=$?
+    game_pid=""
+    return "$status"
+}
