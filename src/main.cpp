@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/random_source.h"
 #include "platform/sdl_media_service.h"
+#include "platform/termination.h"
 #include "window/fom.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zoa"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZOA"));
+    // The desktop entry's id: the Wayland app_id, and the name desktops match the window with.
+    QApplication::setDesktopFileName(QStringLiteral("org.zoagame.Zoa"));
     platform::installFontSubstitutes();
 
     platform::QtHostFacts host;
@@ -20,6 +23,7 @@ int main(int argc, char* argv[]) {
     platform::QtMessageBox messageBox;
     Fom fom(GamePlatform{host, media, random, messageBox});
     messageBox.setOwner(&fom);
+    platform::closeWindowsOnTermination();
     fom.show();
     if (fom.startupFailed()) {
         return 1;

@@ -24,6 +24,7 @@ bool Picture::load(const QString& path) {
     image_ = std::move(image);
     fileName_ = path;
     scaleToSize();
+    update();
     return true;
 }
 
@@ -36,20 +37,29 @@ void Picture::clear() {
 
 void Picture::resizeEvent(QResizeEvent*) {
     scaleToSize();
+    update();
 }
 
+// Scaled once per load, resize or change of screen scale, to the screen's own pixels, so that a
+// high-density screen shows the picture from its full pixels and painting is a plain copy.
 void Picture::scaleToSize() {
-    // Scaled once per load or resize, so painting is a plain copy.
-    scaled_ = image_.isNull() || size().isEmpty()
-                  ? QPixmap()
-                  : QPixmap::fromImage(
-                        image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    update();
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (image_.isNull() || pixels.isEmpty()) {
+        scaled_ = QPixmap();
+    } else {
+        scaled_ = QPixmap::fromImage(
+            image_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled_.setDevicePixelRatio(ratio);
+    }
 }
 
 void Picture::paintEvent(QPaintEvent*) {
     if (scaled_.isNull()) {
         return;
+    }
+    if (scaled_.devicePixelRatio() != devicePixelRatioF()) {
+        scaleToSize();
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, scaled_);

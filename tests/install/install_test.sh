@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the built game into a scratch prefix and checks the tree, the launcher through its
-# symbolic link, the desktop files (with Debian's validators when present) and the .deb package.
+# symbolic link, the window's identity on X11 and Wayland, the desktop files (with Debian's
+# validators when present) and the .deb package.
 set -euo pipefail
 build="$1"
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+source "$(dirname "$0")/../desktop/display_servers.sh"
+trap 'stop_display_servers; rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 prefix="$scratch/prefix"
@@ -28,6 +30,25 @@ QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy QT_LOGGING_RULES="zoa.trace.debu
 grep -q "zoa.trace: title" "$log" || { cat "$log"; fail "the launcher did not reach the title"; }
 if grep -q "zoa.content" "$log"; then cat "$log"; fail "content warnings through the launcher"; fi
 
+# Desktops match a window to its entry by the entry's id: the Wayland app_id, and on X11 the
+# class of WM_CLASS, named in the entry as StartupWMClass.
+entry="$prefix/share/applications/org.zoagame.Zoa.desktop"
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[ -n "$wm_class" ] || fail "the desktop entry names no StartupWMClass"
+start_xvfb 1920x1080
+start_game "$prefix/games/zoa" "$scratch/x11.log" QT_QPA_PLATFORM=xcb
+wait_for "$scratch/x11.log" "zoa.trace: painted" || fail "no window on X11"
+window_class=$(xprop -name ZOA WM_CLASS)
+[[ "$window_class" == *", \"$wm_class\"" ]] || fail "$window_class, not the class $wm_class"
+stop_display_servers
+start_weston 1920 1080
+start_game "$prefix/games/zoa" "$scratch/wayland.log" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1
+wait_for "$scratch/wayland.log" "zoa.trace: painted" || fail "no window on Wayland"
+entry_id=$(basename "$entry" .desktop)
+grep -q "xdg_toplevel@[0-9]*\\.set_app_id(\"$entry_id\")" "$scratch/wayland.log" \
+    || fail "Wayland app_id: $(grep -o 'set_app_id(.*)' "$scratch/wayland.log")"
+stop_display_servers
+
 if command -v desktop-file-validate > /dev/null; then
     desktop-file-validate "$prefix/share/applications/org.zoagame.Zoa.desktop"
 fi
@@ -48,4 +69,6 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libsdl2-mixer-2.0-0 fonts-ipafont-gothic; do
     grep -q "$needed" <<< "$depends" || fail "the package does not depend on $needed"
 done
-echo "install tree, launcher, desktop files and package: all good"
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] \
+    || fail "the package does not recommend qt6-wayland, the native Wayland platform"
+echo "install tree, launcher, window identity, desktop files and package: all good"
