@@ -70,6 +70,10 @@ private Q_SLOTS:
                 QTest::mouseClick(fom.Lbl, Qt::LeftButton);
             }
             QTRY_VERIFY(fom.Qst[turn.caption]->isVisible());
+            if (&turn == turns) { // a right press paints a caption pressed and answers nothing
+                QTest::mouseClick(fom.Qst[1], Qt::RightButton);
+                QCOMPARE(game.state(), "choice[A zoa|B zoa*] img=zoa");
+            }
             QTest::mouseClick(fom.Qst[turn.caption], Qt::LeftButton);
             if (fom.ImgFce->isVisible() && !faceClicked) {
                 QTest::mouseClick(fom.ImgFce, Qt::LeftButton);

@@ -80,6 +80,7 @@ private Q_SLOTS:
         QTest::newRow("lead with ascii control") << QByteArray("\x82\x0a"
                                                                "b")
                                                  << QStringLiteral("\uFFFD\nb");
+        QTest::newRow("lead before DEL") << QByteArray("\x82\x7f") << QStringLiteral("\uFFFD\x7f");
         QTest::newRow("unassigned pair") << QByteArray("\x85\x40") << QStringLiteral("\uFFFD");
     }
     void decodesCodePage932() {
