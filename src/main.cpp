@@ -8,6 +8,7 @@
 #include "window/fom.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -19,11 +20,21 @@ int main(int argc, char* argv[]) {
 
     platform::QtHostFacts host;
     platform::SdlMediaService media;
+    // Sound starts once the title is on the screen: the sound libraries and the device are not on
+    // the way to the first frame. The commands sent meanwhile are answered then, in order.
+    media.holdCommands();
     platform::ClockRandom random;
     platform::QtMessageBox messageBox;
     Fom fom(GamePlatform{host, media, random, messageBox});
     messageBox.setOwner(&fom);
     platform::closeWindowsOnTermination();
+    QObject::connect(
+        &fom, &Fom::firstPainted, &fom,
+        [&media] {
+            QGuiApplication::sync(); // the frame has reached the display
+            media.releaseCommands();
+        },
+        Qt::QueuedConnection);
     fom.show();
     if (fom.startupFailed()) {
         return 1;

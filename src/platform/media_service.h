@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <functional>
+
 namespace platform {
 
 // Answers of the media command service: 0 for success, one code for each kind of failure.
@@ -22,6 +24,13 @@ public:
     // Runs one command and returns its code. A command that answers with text (a status query)
     // sets *reply to it when reply is given; a failed command leaves *reply untouched.
     virtual int send(const QByteArray& command, QByteArray* reply) = 0;
+
+    // Runs a command whose answer may come later: `answered` receives its code, at once or (for
+    // a service that holds commands until it has started) later, in the order of sending.
+    using Answered = std::function<void(int code)>;
+    virtual void post(const QByteArray& command, Answered answered) {
+        answered(send(command, nullptr));
+    }
 };
 
 // The service of a machine without sound: every command fails with MediaNoDevice.

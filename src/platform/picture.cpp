@@ -6,6 +6,14 @@
 namespace platform {
 
 QImage readPicture(const QString& path) {
+    // Content pictures are BMP files: Qt's own reader takes them without loading the image
+    // format plugins, which costs the title several milliseconds.
+    QImageReader bmpReader(path, "bmp");
+    bmpReader.setAutoDetectImageFormat(false);
+    QImage image = bmpReader.read();
+    if (!image.isNull()) {
+        return image;
+    }
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     return reader.read();

@@ -2,12 +2,17 @@
 
 #include "platform/media_service.h"
 
+#include <QByteArrayList>
+
 #include <array>
+#include <vector>
 
 struct Mix_Chunk;
 struct _Mix_Music;
 
 namespace platform {
+
+struct SdlLibrary;
 
 // The media command service over SDL2_mixer. It knows two aliases, "MIDI" (the music, on the
 // mixer's music stream) and "WAVE" (the current effect, on a channel of its own), so that both
@@ -20,7 +25,8 @@ namespace platform {
 // already open replaces its sound only once the new file has loaded: a file that cannot be read
 // leaves the old sound as it was. A failed command changes nothing.
 //
-// The audio device is opened on the first command. When it cannot be opened (or another service
+// The audio device is opened on the first command, at the rate of the first sound that command
+// or the held ones open (see holdCommands). When it cannot be opened (or another service
 // already holds the mixer), one warning goes to the "zoa.sound" category and every command
 // answers MediaNoDevice from then on: the game runs silently. Polling the mixer from the calling
 // thread is the only way state is read; no audio-thread callback is used.
@@ -36,6 +42,15 @@ public:
     SdlMediaService& operator=(const SdlMediaService&) = delete;
 
     int send(const QByteArray& command, QByteArray* reply) override;
+    void post(const QByteArray& command, Answered answered) override;
+
+    // From now on posted commands wait, unanswered, until releaseCommands(): the sound libraries
+    // and the device start when the caller chooses (the game: after its first frame), at the
+    // rate of the first sound the waiting commands open. A command sent with send(), and the
+    // end of the service, release them too.
+    void holdCommands();
+    // Opens the device and answers the waiting commands, in order.
+    void releaseCommands();
 
     static constexpr qint64 defaultMaxEffectBytes = 128 * 1024 * 1024;
 
@@ -49,8 +64,12 @@ private:
         bool isOpen() const { return chunk != nullptr || music != nullptr; }
     };
     enum class Device { Untried, Open, Missing };
+    struct Waiting {
+        QByteArray command;
+        Answered answered;
+    };
 
-    bool deviceReady();
+    bool deviceReady(const QByteArrayList& commands);
     int open(int channel, const QByteArray& path);
     void close(int channel);
     bool start(int channel);
@@ -59,7 +78,10 @@ private:
 
     qint64 maxEffectBytes_;
     Device device_ = Device::Untried;
-    std::array<Sound, 2> sounds_{}; // indexed by mixer channel
+    const SdlLibrary* sdl_ = nullptr; // while the device is open
+    std::array<Sound, 2> sounds_{};   // indexed by mixer channel
+    bool holding_ = false;
+    std::vector<Waiting> waiting_;
 };
 
 } // namespace platform

@@ -25,35 +25,53 @@ QString SoundModule::soundPath(const QString& WAVFileName) const {
     return path + WAVFileName;
 }
 
+// Sends a command whose answer is only traced, in its place in the trace even when the service
+// answers it later; `answered` may add to that place.
+void SoundModule::post(const QString& command, const Answered& answered) {
+    const platform::LogPlace place;
+    media_.post(command.toUtf8(), [command, place, answered](int code) {
+        if (platform::traceEnabled()) {
+            place.trace(QLatin1String("media ") + command + QLatin1String(" -> ") +
+                        QString::number(code));
+        }
+        if (answered) {
+            answered(code, place);
+        }
+        place.close();
+    });
+}
+
 // Opens a sound under an alias. A file the service cannot read as a sound is reported once; the
 // game plays on without it.
 void SoundModule::openSound(const QString& WAVFileName, const QString& alias) {
     const QString path = soundPath(WAVFileName);
-    const int code = send(QStringLiteral("open \"%1\" alias %2").arg(path, alias));
-    if (code == platform::MediaUnreadableFile && !reportedSounds_.contains(path)) {
-        reportedSounds_.insert(path);
-        platform::contentWarning(QStringLiteral("cannot play the sound ") + path);
-    }
+    post(QStringLiteral("open \"%1\" alias %2").arg(path, alias),
+         [path, reported = reportedSounds_](int code, const platform::LogPlace& place) {
+             if (code == platform::MediaUnreadableFile && !reported->contains(path)) {
+                 reported->insert(path);
+                 place.contentWarning(QStringLiteral("cannot play the sound ") + path);
+             }
+         });
 }
 
 void SoundModule::BgmOpn(const QString& WAVFileName) {
-    send(QStringLiteral("close MIDI notify"));
+    post(QStringLiteral("close MIDI notify"));
     openSound(WAVFileName, QStringLiteral("MIDI"));
 }
 
 void SoundModule::BgmStt() {
     bgmLoop = true;
-    send(QStringLiteral("play MIDI notify"));
+    post(QStringLiteral("play MIDI notify"));
 }
 
 void SoundModule::BgmCls() {
-    send(QStringLiteral("close MIDI notify"));
+    post(QStringLiteral("close MIDI notify"));
 }
 
 void SoundModule::SeStt(const QString& WAVFileName) {
-    send(QStringLiteral("close WAVE notify"));
+    post(QStringLiteral("close WAVE notify"));
     openSound(WAVFileName, QStringLiteral("WAVE"));
-    send(QStringLiteral("play WAVE notify"));
+    post(QStringLiteral("play WAVE notify"));
 }
 
 } // namespace sound

@@ -4,8 +4,12 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 namespace platform {
 class HostFacts;
+class LogPlace;
 class MediaService;
 } // namespace platform
 
@@ -32,11 +36,14 @@ public:
     QString soundPath(const QString& WAVFileName) const;
 
 private:
+    using Answered = std::function<void(int code, const platform::LogPlace& place)>;
+    void post(const QString& command, const Answered& answered = {});
     void openSound(const QString& WAVFileName, const QString& alias);
 
     platform::MediaService& media_;
     const platform::HostFacts& host_;
-    QSet<QString> reportedSounds_; // sound files already warned about as unplayable
+    // Sound files already warned about as unplayable; shared with answers still to come.
+    std::shared_ptr<QSet<QString>> reportedSounds_ = std::make_shared<QSet<QString>>();
 };
 
 } // namespace sound

@@ -197,5 +197,6 @@ void Fom::paintEvent(QPaintEvent* event) {
     if (!painted_) {
         painted_ = true;
         platform::trace(QStringLiteral("painted"));
+        Q_EMIT firstPainted();
     }
 }

@@ -104,6 +104,10 @@ public:
     // The window's outer size in pixels, frame included.
     QSize outerSize() const { return outerSize_; }
 
+Q_SIGNALS:
+    // The window's first frame has been painted.
+    void firstPainted();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -1,7 +1,11 @@
 // The SDL2_mixer media service under SDL's dummy audio driver: sounds start, end, rewind, sound
 // together and fail cleanly, as the game's sound module and music watch rely on.
+#include "platform/host_facts.h"
+#include "platform/log.h"
 #include "platform/media_service.h"
 #include "platform/sdl_media_service.h"
+#include "sound/sound_module.h"
+#include "support/trace_recorder.h"
 #include "tone.h"
 
 #include <QDir>
@@ -206,6 +210,30 @@ private Q_SLOTS:
             QCOMPARE(second.send("close MIDI", nullptr), int(platform::MediaNoDevice));
         }
         QCOMPARE(tone::status(first, "MIDI"), QByteArray("playing"));
+    }
+
+    // Commands held until release are answered then as they would have been at once, in order;
+    // what is logged meanwhile waits behind them.
+    void heldCommandsKeepTheirPlaceInTheLog() {
+        writeFile(QStringLiteral("game/dat2/bgm.wav"), tone::sineWav(500, 60));
+        const platform::FixedHostFacts host(dir_.filePath(QStringLiteral("game")), 16200);
+        QStringList logged[2];
+        for (const bool hold : {false, true}) {
+            TraceRecorder trace;
+            SdlMediaService media;
+            sound::SoundModule sound(media, host);
+            if (hold) {
+                media.holdCommands();
+            }
+            sound.BgmOpn(QStringLiteral("bgm.wav"));
+            sound.SeStt(QStringLiteral("none.wav"));
+            platform::trace(QStringLiteral("load"));
+            QCOMPARE(trace.lines.isEmpty(), hold);
+            media.releaseCommands();
+            logged[hold] = trace.lines;
+        }
+        QCOMPARE(logged[1], logged[0]);
+        QCOMPARE(logged[0].size(), 7); // five commands, "load" and the warning
     }
 };
 
