@@ -1,28 +1,11 @@
 // Builds the real platform, creates the game window and runs the event loop.
-#include "platform/fonts.h"
 #include "platform/host_facts.h"
-#include "platform/message_box.h"
-#include "platform/random_source.h"
-#include "platform/sdl_media_service.h"
-#include "window/fom.h"
+#include "window/game_run.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zoa"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ZOA"));
-    platform::installFontSubstitutes();
-
     platform::QtHostFacts host;
-    platform::SdlMediaService media;
-    platform::ClockRandom random;
-    platform::QtMessageBox messageBox;
-    Fom fom(GamePlatform{host, media, random, messageBox});
-    messageBox.setOwner(&fom);
-    fom.show();
-    if (fom.startupFailed()) {
-        return 1;
-    }
-    return QApplication::exec();
+    return runGame(host);
 }
