@@ -42,8 +42,8 @@ const Command commands[] = {
     {"check", "[FOLDER] [--json] [--plays N] [--seed S]",
      "checks the scripts, pictures and sounds in FOLDER/dat1 and FOLDER/dat2 (default: the\n"
      "      installed game's folder) for what breaks a play or may; --json prints the findings\n"
-     "      as JSON, --plays N simulates N stories (default 10000) for events only long plays\n"
-     "      reach, --seed S makes that simulation repeatable (default 1)",
+     "      as JSON, --plays N simulates N stories as well to cross-check the shares of stories\n"
+     "      that reach long-play events, --seed S seeds that simulation (default 1)",
      ownArguments, &check},
 };
 
