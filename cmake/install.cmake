@@ -37,5 +37,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins, \
-libsdl2-2.0-0, libsdl2-mixer-2.0-0, fonts-ipafont-gothic | fonts-noto-cjk")
+libsdl2-2.0-0, libsdl2-mixer-2.0-0, libgvc6, libcgraph6, fonts-ipafont-gothic | fonts-noto-cjk")
 include(CPack)

@@ -3,6 +3,7 @@
 #include "check_command.h"
 #include "diagnostic.h"
 #include "exit_status.h"
+#include "map_command.h"
 #include "pack.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,10 @@ int check(const QStringList& arguments) {
     return content::runCheckCommand(arguments, QCoreApplication::applicationDirPath());
 }
 
+int map(const QStringList& arguments) {
+    return content::runMapCommand(arguments, QCoreApplication::applicationDirPath());
+}
+
 const Command commands[] = {
     {"pack", "<sources> <folder>",
      "writes each UTF-8 script of <sources> to <folder> as code page 932 with CR LF line ends", 2,
@@ -45,6 +50,12 @@ const Command commands[] = {
      "      as JSON, --plays N simulates N stories as well to cross-check the shares of stories\n"
      "      that reach long-play events, --seed S seeds that simulation (default 1)",
      ownArguments, &check},
+    {"map", "[FOLDER] [-o FILE.svg|FILE.png] [--steps PERCENT]",
+     "draws the story map of FOLDER's content (default as for check) into FILE (default\n"
+     "      story.svg): every event the rules reach with the share of stories that reach it,\n"
+     "      missing files in red, and each step an answer takes with at least PERCENT chance\n"
+     "      (default 10) marked with its chance",
+     ownArguments, &map},
 };
 
 void printUsage(std::FILE* stream) {
