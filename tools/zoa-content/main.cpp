@@ -5,11 +5,13 @@
 #include "exit_status.h"
 #include "map_command.h"
 #include "pack.h"
+#include "play_command.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -56,6 +58,10 @@ const Command commands[] = {
      "      missing files in red, and each step an answer takes with at least PERCENT chance\n"
      "      (default 10) marked with its chance",
      ownArguments, &map},
+    {"play", "EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N]",
+     "opens the game's window over FOLDER's content (default as for check) at EVENT, with the\n"
+     "      character counters and the answer count given (default 0), to play on from there",
+     ownArguments, nullptr},
 };
 
 void printUsage(std::FILE* stream) {
@@ -70,6 +76,10 @@ void printUsage(std::FILE* stream) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // "play" opens the game's window, so it makes an application of its own.
+    if (argc > 1 && std::strcmp(argv[1], "play") == 0) {
+        return content::runPlayCommand(argc, argv);
+    }
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
