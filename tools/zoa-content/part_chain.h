@@ -19,7 +19,6 @@ class PartChain {
 public:
     explicit PartChain(const StoryPart& part);
 
-    const StoryPart& part() const { return part_; }
     // Turns counted so far.
     int turns() const { return static_cast<int>(turns_.size()) - 1; }
     void addTurn();
