@@ -131,7 +131,9 @@ StoryMap::StoryMap(const StoryFigures& figures, const ContentFolder& folder, dou
         addNode(graph_, clusters, event, folder);
     }
     for (const StepFigures& step : figures.steps) {
-        if (step.chance >= smallestStep) {
+        // The figures are exact to the cut: a step of exactly the smallest chance may come out a
+        // little under it, in the order the chances happened to be summed.
+        if (step.chance >= smallestStep - storyFiguresCut) {
             addEdge(graph_, step);
         }
     }
