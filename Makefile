@@ -4,7 +4,7 @@ BUILD ?= build
 SANITIZE ?= OFF
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: run test test-sanitized fuzz bench build deps format format-check
+.PHONY: run test test-sanitized fuzz bench map build deps format format-check
 
 deps:
 	@scripts/install-deps
@@ -28,6 +28,10 @@ fuzz:
 
 bench: build
 	cmake --build $(BUILD) --target bench
+
+map: build
+	$(BUILD)/zoa-content map $(BUILD) -o $(BUILD)/story.svg
+	@echo "The demo's story map: $(BUILD)/story.svg"
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

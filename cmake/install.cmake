@@ -37,7 +37,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins, \
-libsdl2-2.0-0, libsdl2-mixer-2.0-0, fonts-ipafont-gothic | fonts-noto-cjk")
+libsdl2-2.0-0, libsdl2-mixer-2.0-0, libgvc6, libcgraph6, fonts-ipafont-gothic | fonts-noto-cjk")
 # Without it the game still runs on a Wayland desktop, through Xwayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -21,24 +21,25 @@ void Fom::Qst_Click(int index) {
     }
     drawSelector();
     if (draw.character != story::noCharacter) {
-        // The face belongs to the scene: none when the scene could not start.
-        if (IveStt(story::characterEventName(draw.character, draw.scene),
-                   story::characterPictureName(draw.character))) {
-            showFace(draw.character);
-        }
+        startScene(story::characterEventName(draw.character, draw.scene),
+                   story::characterPictureName(draw.character), draw.character);
         return;
     }
-    ImgFce->hide();
-    const QString& key = choiceKeys[index];
-    if (key == QLatin1String("a")) {
-        answerCount = answerCount == 255 ? answerCount : answerCount + 1;
-        if (answerCount >= story::answersToEnding) {
-            IveStt(story::endingEventName, story::endingEventName);
-            return;
-        }
+    const QString name = story::answerEvent(choiceKeys[index], draw.scene, answerCount);
+    startScene(name, name, story::noCharacter);
+}
+
+// Starts the scene a draw leads to: a meeting shows the character's face, any other scene hides it.
+void Fom::startScene(const QString& event, const QString& picture, int character) {
+    if (character == story::noCharacter) {
+        ImgFce->hide();
+        IveStt(event, picture);
+        return;
     }
-    const QString name = story::answerEventName(key, draw.scene);
-    IveStt(name, name);
+    // The face belongs to the scene: none when the scene could not start.
+    if (IveStt(event, picture)) {
+        showFace(character);
+    }
 }
 
 // Shows the character's face picture; a face that cannot be read stays hidden.

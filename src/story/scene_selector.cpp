@@ -82,4 +82,14 @@ QString answerEventName(const QString& key, int scene) {
     return key + QLatin1Char('_') + QString::number(scene);
 }
 
+QString answerEvent(const QString& key, int scene, std::uint8_t& answerCount) {
+    if (key == QLatin1String("a")) {
+        answerCount = raised(answerCount);
+        if (answerCount >= answersToEnding) {
+            return endingEventName;
+        }
+    }
+    return answerEventName(key, scene);
+}
+
 } // namespace story

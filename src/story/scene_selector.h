@@ -37,4 +37,9 @@ inline const QString endingEventName = QStringLiteral("name_end");
 
 inline constexpr int answersToEnding = 5;
 
+// The event an answer draw with the given scene leads to for the clicked caption's key: key, "_"
+// and the scene, or the ending when this answer "a" brings the count of answers "a" to
+// answersToEnding. An answer "a" is counted in answerCount, which stops at 255.
+QString answerEvent(const QString& key, int scene, std::uint8_t& answerCount);
+
 } // namespace story

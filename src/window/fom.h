@@ -93,6 +93,11 @@ public:
     void Qst_Click(int index);
     void Qst_MouseDown(int index);
     void ImgFce_Click();
+    // Carries on a story at a scene as the choice resolution starts it, with the counters and the
+    // answer count it has reached there (character: the one met, or story::noCharacter). The
+    // story author's preview; the game itself always starts at the title.
+    void resumeStory(const std::array<quint8, 5>& counters, quint8 answers, const QString& event,
+                     const QString& picture, int character);
 
     // Sound.
     void Hscl_Change();
@@ -134,6 +139,7 @@ private:
     void scrollTextLines();
     void drawTextWindow();
     void drawSelector();
+    void startScene(const QString& event, const QString& picture, int character);
     void showFace(int character);
     void reportStartupFailure();
 

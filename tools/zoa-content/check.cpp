@@ -1,11 +1,14 @@
 #include "check.h"
 
 #include "content_folder.h"
+#include "figure_text.h"
+#include "long_plays.h"
 #include "media_checks.h"
 #include "platform/sdl_media_service.h"
 #include "reachability.h"
 #include "script_checks.h"
 #include "simulation.h"
+#include "story_figures.h"
 
 #include <algorithm>
 #include <memory>
@@ -37,7 +40,10 @@ QList<Diagnostic> checkContent(const CheckOptions& options) {
     const ContentFolder folder(options.folder);
     QList<Diagnostic> diagnostics = checkReachability(folder);
     if (options.plays > 0) {
-        diagnostics += checkLongPlays(folder, simulateStories(options.plays, options.seed));
+        const SimulationResult simulated = simulateStories(options.plays, options.seed);
+        diagnostics += checkLongPlays(folder, storyFigures(), &simulated);
+    } else {
+        diagnostics += checkLongPlays(folder, storyFigures());
     }
     const ScriptReport scripts = checkScripts(folder);
     diagnostics += scripts.diagnostics;
@@ -72,6 +78,15 @@ SeverityCounts countSeverities(const QList<Diagnostic>& diagnostics) {
         }
     }
     return counts;
+}
+
+QString storyLengthLine(const StoryFigures& figures) {
+    return QStringLiteral("zoa-content check: the ending comes after %1 answers on average (half "
+                          "the stories by %2, 90% by %3, 99% by %4)")
+        .arg(fourDigits(figures.meanAnswers))
+        .arg(figures.answersByHalf)
+        .arg(figures.answersBy90)
+        .arg(figures.answersBy99);
 }
 
 QString summaryLine(const SeverityCounts& counts) {

@@ -13,10 +13,6 @@ struct CheckCommand {
     bool help = false;
 };
 
-// The content folder checked when none is named: the installed game's (<program folder>/../lib/zoa)
-// when it holds dat1/, otherwise the program's own folder, where the build puts the content.
-QString defaultContentFolder(const QString& programFolder);
-
 // Reads "[FOLDER] [--json] [--plays N] [--seed S]" into *command. Returns an empty text, or what
 // is wrong with the arguments.
 QString parseCheckArguments(const QStringList& arguments, const QString& programFolder,

@@ -3,12 +3,15 @@
 #include "check_command.h"
 #include "diagnostic.h"
 #include "exit_status.h"
+#include "map_command.h"
 #include "pack.h"
+#include "play_command.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -32,6 +35,10 @@ int check(const QStringList& arguments) {
     return content::runCheckCommand(arguments, QCoreApplication::applicationDirPath());
 }
 
+int map(const QStringList& arguments) {
+    return content::runMapCommand(arguments, QCoreApplication::applicationDirPath());
+}
+
 const Command commands[] = {
     {"pack", "<sources> <folder>",
      "writes each UTF-8 script of <sources> to <folder> as code page 932 with CR LF line ends", 2,
@@ -39,9 +46,19 @@ const Command commands[] = {
     {"check", "[FOLDER] [--json] [--plays N] [--seed S]",
      "checks the scripts, pictures and sounds in FOLDER/dat1 and FOLDER/dat2 (default: the\n"
      "      installed game's folder) for what breaks a play or may; --json prints the findings\n"
-     "      as JSON, --plays N simulates N stories (default 10000) for events only long plays\n"
-     "      reach, --seed S makes that simulation repeatable (default 1)",
+     "      as JSON, --plays N simulates N stories as well to cross-check the shares of stories\n"
+     "      that reach long-play events, --seed S seeds that simulation (default 1)",
      ownArguments, &check},
+    {"map", "[FOLDER] [-o FILE.svg|FILE.png] [--steps PERCENT]",
+     "draws the story map of FOLDER's content (default as for check) into FILE (default\n"
+     "      story.svg): every event the rules reach with the share of stories that reach it,\n"
+     "      missing files in red, and each step an answer takes with at least PERCENT chance\n"
+     "      (default 10) marked with its chance",
+     ownArguments, &map},
+    {"play", "EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N]",
+     "opens the game's window over FOLDER's content (default as for check) at EVENT, with the\n"
+     "      character counters and the answer count given (default 0), to play on from there",
+     ownArguments, nullptr},
 };
 
 void printUsage(std::FILE* stream) {
@@ -56,6 +73,10 @@ void printUsage(std::FILE* stream) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // "play" opens the game's window, so it makes an application of its own.
+    if (argc > 1 && std::strcmp(argv[1], "play") == 0) {
+        return content::runPlayCommand(argc, argv);
+    }
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

@@ -1,6 +1,5 @@
 #include "reachability.h"
 
-#include "platform/random_source.h"
 #include "story/scene_selector.h"
 
 #include <QFileInfo>
@@ -16,41 +15,6 @@ namespace {
 
 // Counters beyond this only lead to scenes past normal play, so the search stops there.
 constexpr int counterBound = lastNormalScene + 1;
-
-// The random scenes of rows 0 and 2 are uniformIndex(r, 8): these draws, one in the middle of
-// each eighth of [0, 1), give each of them.
-constexpr int randomAlternatives = 8;
-
-// Gives the same number at every draw and counts the draws.
-class FixedRandom : public platform::RandomSource {
-public:
-    explicit FixedRandom(float value)
-        : value_(value) {}
-    void seedFromClock() override {}
-    float next() override {
-        ++draws_;
-        return value_;
-    }
-    int draws() const { return draws_; }
-
-private:
-    float value_;
-    int draws_ = 0;
-};
-
-// Calls visit(counters, draw) for every way selector value s can turn out from the given
-// counters: once when the row draws no random number, else once for each alternative draw.
-template <typename Visit> void forEachOutcome(int s, const story::Counters& from, Visit&& visit) {
-    for (int i = 0; i < randomAlternatives; ++i) {
-        FixedRandom random((static_cast<float>(i) + 0.5f) / randomAlternatives);
-        story::Counters counters = from;
-        const story::SceneDraw draw = story::drawScene(s, counters, random);
-        visit(counters, draw);
-        if (random.draws() == 0) {
-            break;
-        }
-    }
-}
 
 bool withinBound(const story::Counters& counters) {
     for (const std::uint8_t counter : counters) {
@@ -116,16 +80,17 @@ QList<story::SceneDraw> normalPlayDraws() {
         const story::Counters from = queue.front();
         queue.pop_front();
         for (int s = 0; s < selectorValues; ++s) {
-            forEachOutcome(s, from, [&](const story::Counters& to, const story::SceneDraw& draw) {
-                if (draw.scene > lastNormalScene) {
-                    return;
+            for (const SelectorOutcome& outcome : selectorOutcomes(s, from)) {
+                if (outcome.draw.scene > lastNormalScene) {
+                    continue;
                 }
-                table.mark(draw);
+                table.mark(outcome.draw);
+                const story::Counters& to = outcome.counters;
                 if (withinBound(to) && !seen[stateIndex(to)]) {
                     seen[stateIndex(to)] = true;
                     queue.push_back(to);
                 }
-            });
+            }
         }
     }
     return table.draws();
@@ -134,20 +99,18 @@ QList<story::SceneDraw> normalPlayDraws() {
 QList<ReachableEvent> findNormalPlayEvents() {
     QMap<QString, ReachableEvent> events;
     auto add = [&events](const ReachableEvent& event) { events.insert(event.name, event); };
-    // The title starts "zoa" (a story) or "end" (its right button, with no picture).
-    add({QStringLiteral("zoa"), QStringLiteral("zoa"), {}});
-    add({QStringLiteral("end"), {}, {}});
-    add({story::endingEventName, story::endingEventName, {}});
+    for (const ReachableEvent& event : titleEvents()) {
+        add(event);
+    }
+    add(answeredEvent(story::endingEventName, story::noCharacter));
     for (const story::SceneDraw& draw : normalPlayDraws()) {
         if (draw.character != story::noCharacter) {
-            add({story::characterEventName(draw.character, draw.scene),
-                 story::characterPictureName(draw.character),
-                 story::facePictureName(draw.character)});
+            add(answeredEvent(story::characterEventName(draw.character, draw.scene),
+                              draw.character));
             continue;
         }
         for (const QString& key : {QStringLiteral("a"), QStringLiteral("b")}) {
-            const QString name = story::answerEventName(key, draw.scene);
-            add({name, name, {}});
+            add(answeredEvent(story::answerEventName(key, draw.scene), story::noCharacter));
         }
     }
     return events.values();

@@ -1,0 +1,127 @@
+// The exact story figures: shares and steps that follow by hand from the rules, every event's
+// steps adding up, and agreement with stories played at random.
+#include "simulation.h"
+#include "story_figures.h"
+#include "story_parts.h"
+
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+const content::StoryFigures& figures() {
+    return content::storyFigures();
+}
+
+double stepChance(const QString& from, const QString& to) {
+    for (const content::StepFigures& step : figures().steps) {
+        if (step.from == from && step.to == to) {
+            return step.chance;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+class FiguresTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each answer is "a" after an answer draw with chance 1/4, and the fifth such answer ends the
+    // story; a character's value comes with chance 1/10.
+    void sharesFollowFromTheRules_data() {
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<double>("share");
+        QTest::newRow("a_0: one of four answers a draws scene 0") << "a_0" << 1 - std::pow(0.8, 4);
+        QTest::newRow("b_0: 1/20 against 1/4, five times") << "b_0" << 1 - std::pow(5.0 / 6, 5);
+        QTest::newRow("char30: 1/10 against 1/4") << "char30" << 1 - std::pow(5.0 / 7, 5);
+        QTest::newRow("char31: character 3 met twice")
+            << "char31" << 1 - std::pow(5.0 / 7, 5) * (1 + 5 * 2.0 / 7);
+        QTest::newRow("every story ends") << "name_end" << 1.0;
+    }
+    void sharesFollowFromTheRules() {
+        QFETCH(QString, event);
+        QFETCH(double, share);
+        QVERIFY(figures().events.contains(event));
+        QVERIFY2(std::fabs(figures().events.value(event).share - share) < 1e-9,
+                 qPrintable(QString::number(figures().events.value(event).share, 'g', 12)));
+    }
+
+    // The number of answers to the ending counts the answers until the fifth with chance 1/4.
+    void answersToTheEndingFollowTheirDistribution() {
+        QVERIFY(std::fabs(figures().meanAnswers - 20) < 1e-9);
+        QCOMPARE(figures().answersByHalf, 19);
+        QCOMPARE(figures().answersBy90, 30);
+        QCOMPARE(figures().answersBy99, 43);
+    }
+
+    void stepsFollowFromTheRules_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<double>("chance");
+        QTest::newRow("first answer meets character 3") << "zoa"
+                                                        << "char30" << 0.1;
+        QTest::newRow("first answer b with scene 2") << "zoa"
+                                                     << "b_2" << 0.05;
+        QTest::newRow("character 3 met again") << "char31"
+                                               << "char32" << 0.1;
+        QTest::newRow("character 1 never starts at 0") << "zoa"
+                                                       << "char10" << 0.0;
+        QTest::newRow("the ending leads nowhere") << "name_end"
+                                                  << "a_0" << 0.0;
+    }
+    void stepsFollowFromTheRules() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(double, chance);
+        QVERIFY(std::fabs(stepChance(from, to) - chance) < 1e-9);
+    }
+
+    // The steps from an event cover every answer given there, but for what the cut leaves out of
+    // the stories that reach the event.
+    void stepsFromEachEventAddUp() {
+        QHash<QString, double> sums;
+        for (const content::StepFigures& step : figures().steps) {
+            sums[step.from] += step.chance;
+        }
+        for (const content::EventFigures& event : figures().events) {
+            const QString& name = event.event.name;
+            const bool leadsOn = name != "end" && name != "name_end";
+            const double leftOut = std::fabs(sums.value(name) - (leadsOn ? 1 : 0)) * event.share;
+            QVERIFY2(leftOut < 10 * content::storyFiguresCut, qPrintable(name));
+        }
+    }
+
+    // Within five standard errors of the share, for every event of normal play and beyond.
+    void sharesAgreeWithSampledStories() {
+        constexpr int stories = 20000;
+        const QHash<QString, int> sampled = content::sampleStories(stories, 11);
+        for (const content::EventFigures& event : figures().events) {
+            const QString& name = event.event.name;
+            if (name == "zoa" || name == "end") {
+                continue;
+            }
+            const double share = event.share;
+            const double error = std::sqrt(share * (1 - share) / stories) + 1.0 / stories;
+            const double found = static_cast<double>(sampled.value(name)) / stories;
+            QVERIFY2(std::fabs(found - share) <= 5 * error,
+                     qPrintable(name + QString(": %1 sampled, %2 exact").arg(found).arg(share)));
+        }
+        for (auto it = sampled.cbegin(); it != sampled.cend(); ++it) {
+            QVERIFY2(figures().events.contains(it.key()), qPrintable(it.key()));
+        }
+    }
+
+    void selectorValuesFallIntoIndependentParts() {
+        std::vector<std::vector<int>> parts;
+        for (const content::StoryPart& part : content::storyParts()) {
+            parts.push_back(part.values);
+        }
+        QCOMPARE(parts, (std::vector<std::vector<int>>{{0}, {1, 3, 5, 6, 9}, {2}, {4}, {7, 8}}));
+    }
+};
+
+QTEST_GUILESS_MAIN(FiguresTest)
+#include "figures_test.moc"
