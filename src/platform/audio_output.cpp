@@ -64,18 +64,20 @@ bool hasPcmDeviceNodes() {
                 .isEmpty();
 }
 
-// On a machine without sound hardware ALSA alone spends about 100 ms reading its configuration
-// before it fails. Where there are no PCM device nodes, every other driver (the sound servers)
-// is still tried in SDL's order, but ALSA is not. A driver chosen with SDL_AUDIODRIVER is left
-// alone.
+// On a machine without sound hardware ALSA, and sndio through its ALSA back end, each spend about
+// 100 ms reading ALSA's configuration before they fail. Where there are no PCM device nodes, the
+// sound servers are still tried in SDL's order, but these two are not (sndio still is when
+// AUDIODEVICE names a server for it). A driver chosen with SDL_AUDIODRIVER is left alone.
 void skipAlsaWithoutSoundHardware(const SdlLibrary& sdl) {
     if (!qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER") || hasPcmDeviceNodes()) {
         return;
     }
+    const bool sndioServerNamed = !qEnvironmentVariableIsEmpty("AUDIODEVICE");
     QByteArrayList drivers;
     for (int i = 0; i < sdl.SDL_GetNumAudioDrivers(); ++i) {
         const QByteArray name(sdl.SDL_GetAudioDriver(i));
-        if (name != "alsa" && name != "dummy" && name != "disk") {
+        const bool needsHardware = name == "alsa" || (name == "sndio" && !sndioServerNamed);
+        if (!needsHardware && name != "dummy" && name != "disk") {
             drivers.append(name);
         }
     }
