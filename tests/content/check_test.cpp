@@ -1,6 +1,7 @@
 // zoa-content check over copies of the demo content with one thing broken at a time: each finding
 // is named by its place and its severity, and the exit status tells whether play breaks.
 #include "check.h"
+#include "support/tool_run.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -8,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,33 +18,19 @@ namespace {
 const QString demoFolder = QStringLiteral(ZOA_DEMO_FOLDER);
 const QString tool = QStringLiteral(ZOA_CONTENT_TOOL);
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-    QStringList findings() const; // the output lines without the story's length and the summary
+struct Run : ToolRun {
+    // The output lines without the summary.
+    QStringList findings() const {
+        QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        while (!lines.isEmpty() && lines.constLast().startsWith("zoa-content check: ")) {
+            lines.removeLast();
+        }
+        return lines;
+    }
 };
 
-QStringList Run::findings() const {
-    QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    while (!lines.isEmpty() && lines.constLast().startsWith("zoa-content check: ")) {
-        lines.removeLast();
-    }
-    return lines;
-}
-
-Run runProgram(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-        return {};
-    }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-Run runCheck(const QStringList& arguments) {
-    return runProgram(tool, QStringList{"check"} + arguments);
+Run runCheck(const QStringList& arguments, const QString& program = tool) {
+    return {runTool(program, QStringList{"check"} + arguments)};
 }
 
 bool copyFolder(const QString& from, const QString& to) {
@@ -85,14 +71,6 @@ private:
     QString folder_;
     bool copied_ = false;
 };
-
-QStringList withFolder(const QStringList& lines, const QString& folder) {
-    QStringList result;
-    for (const QString& line : lines) {
-        result.append(QString(line).replace("<F>", folder));
-    }
-    return result;
-}
 
 // A breakage row: a file of the demo content written with the given bytes, or removed when its
 // name starts with "-"; then the findings, one a line, with paths below the content folder.
@@ -283,35 +261,11 @@ private Q_SLOTS:
         const QString copy = content.root() + "/" + toolFolder + "/zoa-content";
         QVERIFY(QDir().mkpath(QFileInfo(copy).path()));
         QVERIFY(QFile::copy(tool, copy));
-        const Run run = runProgram(copy, {"check", "--plays", "0"});
+        const Run run = runCheck({"--plays", "0"}, copy);
         QCOMPARE(run.findings(),
                  QStringList{content.path("dat1/zoa.txt") +
                              ": error: missing script for event \"zoa\", reached in normal play"});
         QCOMPARE(run.exitCode, 1);
-    }
-
-    void badUsage_data() {
-        QTest::addColumn<QStringList>("arguments"); // "<F>" stands for the content folder
-        QTest::addColumn<QString>("removed");       // a folder removed first
-        QTest::newRow("unknown option") << QStringList{"<F>", "--fast"} << "";
-        QTest::newRow("plays not a number") << QStringList{"<F>", "--plays", "many"} << "";
-        QTest::newRow("too many plays") << QStringList{"<F>", "--plays", "100000001"} << "";
-        QTest::newRow("no such folder") << QStringList{"<F>/nowhere"} << "";
-        QTest::newRow("folder without dat1") << QStringList{"<F>"} << "dat1";
-    }
-
-    void badUsage() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, removed);
-        ContentSet content;
-        QVERIFY(content.ready());
-        if (!removed.isEmpty()) {
-            QVERIFY(QDir(content.path(removed)).removeRecursively());
-        }
-        const Run run = runCheck(withFolder(arguments, content.folder()));
-        QCOMPARE(run.exitCode, 2);
-        QCOMPARE(run.out, QString());
-        QVERIFY2(run.err.startsWith("zoa-content check: "), qPrintable(run.err));
     }
 };
 

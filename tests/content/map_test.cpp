@@ -3,9 +3,9 @@
 #include "story_figures.h"
 #include "story_map.h"
 #include "support/test_content.h"
+#include "support/tool_run.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 #include <graphviz/cgraph.h>
@@ -27,16 +27,6 @@ void writeContent(TestContent& content) {
     content.writeScript("char31", {"text", ">", "A", "B"});
     content.writePicture("char3");
     content.writePicture("3");
-}
-
-int runMap(const QStringList& arguments, QString* error = nullptr) {
-    QProcess tool;
-    tool.start(ZOA_CONTENT_TOOL, QStringList{"map"} + arguments);
-    tool.waitForFinished(120000);
-    if (error != nullptr) {
-        *error = QString::fromUtf8(tool.readAllStandardError());
-    }
-    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
 }
 
 } // namespace
@@ -133,25 +123,10 @@ private Q_SLOTS:
         TestContent content;
         writeContent(content);
         const QString path = content.folder() + "/" + file;
-        QCOMPARE(runMap({content.folder(), "-o", path}), 0);
+        QCOMPARE(runTool(ZOA_CONTENT_TOOL, {"map", content.folder(), "-o", path}).exitCode, 0);
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.read(start.size()) == start);
-    }
-
-    void wrongArguments_data() {
-        QTest::addColumn<QStringList>("arguments"); // "<F>" stands for a content folder
-        QTest::newRow("neither svg nor png") << QStringList{"<F>", "-o", "<F>/story.pdf"};
-        QTest::newRow("no step is under 1%") << QStringList{"<F>", "--steps", "0"};
-        QTest::newRow("folder without dat1") << QStringList{"<F>/dat2"};
-    }
-    void wrongArguments() {
-        QFETCH(QStringList, arguments);
-        TestContent content;
-        QString error;
-        QCOMPARE(runMap(arguments.replaceInStrings("<F>", content.folder()), &error), 2);
-        QVERIFY2(error.startsWith("zoa-content map: ") && error.count('\n') == 1,
-                 qPrintable(error));
     }
 };
 
