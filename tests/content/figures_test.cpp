@@ -2,7 +2,6 @@
 // steps adding up, and agreement with stories played at random.
 #include "simulation.h"
 #include "story_figures.h"
-#include "story_parts.h"
 
 #include <QTest>
 
@@ -112,14 +111,6 @@ private Q_SLOTS:
         for (auto it = sampled.cbegin(); it != sampled.cend(); ++it) {
             QVERIFY2(figures().events.contains(it.key()), qPrintable(it.key()));
         }
-    }
-
-    void selectorValuesFallIntoIndependentParts() {
-        std::vector<std::vector<int>> parts;
-        for (const content::StoryPart& part : content::storyParts()) {
-            parts.push_back(part.values);
-        }
-        QCOMPARE(parts, (std::vector<std::vector<int>>{{0}, {1, 3, 5, 6, 9}, {2}, {4}, {7, 8}}));
     }
 };
 

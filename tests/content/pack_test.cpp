@@ -147,32 +147,30 @@ private Q_SLOTS:
         }
     }
 
+    // Each row: the typed character, the bytes written, and the character the game reads back.
     void jisFormsAreWrittenAsTheirCodePage932StandIns_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("written");
         QTest::addColumn<QString>("readBack");
         QTest::addColumn<QString>("note");
-        QTest::newRow("wave dash")
-            << QStringLiteral("\u301C") << QByteArray("\x81\x60") << QStringLiteral("\uFF5E")
-            << QStringLiteral("U+301C \"〜\" written as 0x8160 (read back as U+FF5E \"～\")");
-        QTest::newRow("double vertical line")
-            << QStringLiteral("\u2016") << QByteArray("\x81\x61") << QStringLiteral("\u2225")
-            << QStringLiteral("U+2016 \"‖\" written as 0x8161 (read back as U+2225 \"∥\")");
-        QTest::newRow("minus sign")
-            << QStringLiteral("\u2212") << QByteArray("\x81\x7C") << QStringLiteral("\uFF0D")
-            << QStringLiteral("U+2212 \"−\" written as 0x817C (read back as U+FF0D \"－\")");
-        QTest::newRow("cent sign")
-            << QStringLiteral("\u00A2") << QByteArray("\x81\x91") << QStringLiteral("\uFFE0")
-            << QStringLiteral("U+00A2 \"¢\" written as 0x8191 (read back as U+FFE0 \"￠\")");
-        QTest::newRow("pound sign")
-            << QStringLiteral("\u00A3") << QByteArray("\x81\x92") << QStringLiteral("\uFFE1")
-            << QStringLiteral("U+00A3 \"£\" written as 0x8192 (read back as U+FFE1 \"￡\")");
-        QTest::newRow("not sign")
-            << QStringLiteral("\u00AC") << QByteArray("\x81\xCA") << QStringLiteral("\uFFE2")
-            << QStringLiteral("U+00AC \"¬\" written as 0x81CA (read back as U+FFE2 \"￢\")");
-        QTest::newRow("em dash")
-            << QStringLiteral("\u2014") << QByteArray("\x81\x5C") << QStringLiteral("\u2015")
-            << QStringLiteral("U+2014 \"—\" written as 0x815C (read back as U+2015 \"―\")");
+        const auto row = [](const char* name, const QString& typed, const QByteArray& written,
+                            const QString& readBack, const QString& note) {
+            QTest::newRow(name) << typed << written << readBack << note;
+        };
+        row("wave dash", "〜", "\x81\x60", "～",
+            "U+301C \"〜\" written as 0x8160 (read back as U+FF5E \"～\")");
+        row("double vertical line", "‖", "\x81\x61", "∥",
+            "U+2016 \"‖\" written as 0x8161 (read back as U+2225 \"∥\")");
+        row("minus sign", "−", "\x81\x7C", "－",
+            "U+2212 \"−\" written as 0x817C (read back as U+FF0D \"－\")");
+        row("cent sign", "¢", "\x81\x91", "￠",
+            "U+00A2 \"¢\" written as 0x8191 (read back as U+FFE0 \"￠\")");
+        row("pound sign", "£", "\x81\x92", "￡",
+            "U+00A3 \"£\" written as 0x8192 (read back as U+FFE1 \"￡\")");
+        row("not sign", "¬", "\x81\xCA", "￢",
+            "U+00AC \"¬\" written as 0x81CA (read back as U+FFE2 \"￢\")");
+        row("em dash", "—", "\x81\x5C", "―",
+            "U+2014 \"—\" written as 0x815C (read back as U+2015 \"―\")");
     }
 
     // Each is noted once per file, at its first place, and the game reads back the stand-in.

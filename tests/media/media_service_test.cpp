@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <functional>
 
 using platform::SdlMediaService;
@@ -178,24 +177,6 @@ private Q_SLOTS:
         // The device is tried again by the next service.
         SdlMediaService media;
         QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
-    }
-
-    // Opening the device leaves SIGINT to the program: SDL would otherwise turn it into an event
-    // nobody reads, and the game could no longer be interrupted. (SDL only takes signals that
-    // have their default handling, so the test's own handler is set aside meanwhile.)
-    void deviceLeavesInterruptAlone() {
-        struct sigaction defaultAction {};
-        defaultAction.sa_handler = SIG_DFL;
-        struct sigaction saved {};
-        sigaction(SIGINT, &defaultAction, &saved);
-        struct sigaction during {};
-        {
-            SdlMediaService media;
-            QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
-            sigaction(SIGINT, nullptr, &during);
-        }
-        sigaction(SIGINT, &saved, nullptr);
-        QVERIFY(during.sa_handler == SIG_DFL);
     }
 
     // The mixer is shared by the whole process: a second service stays silent instead of

@@ -48,29 +48,6 @@ private Q_SLOTS:
                      qPrintable(QString::number(counts[value])));
         }
     }
-
-    void seededRandomRepeatsForItsSeed() {
-        platform::SeededRandom a(7);
-        platform::SeededRandom b(7);
-        platform::SeededRandom c(8);
-        b.seedFromClock(); // a seeded source keeps its sequence
-        bool same = true;
-        bool differs = false;
-        for (int i = 0; i < 100; ++i) {
-            const float first = a.next();
-            same = same && first == b.next();
-            differs = differs || first != c.next();
-        }
-        QVERIFY(same && differs);
-    }
-
-    void scriptedRandomRepeatsItsValues() {
-        platform::ScriptedRandom random({0.1f, 0.7f});
-        QCOMPARE(random.next(), 0.1f);
-        QCOMPARE(random.next(), 0.7f);
-        QCOMPARE(random.next(), 0.1f);
-        QCOMPARE(random.drawsMade(), std::size_t(3));
-    }
 };
 
 QTEST_GUILESS_MAIN(RandomSourceTest)
