@@ -29,8 +29,8 @@ struct Run : ToolRun {
     }
 };
 
-Run runCheck(const QStringList& arguments, const QString& program = tool) {
-    return {runTool(program, QStringList{"check"} + arguments)};
+Run runCheck(const QStringList& arguments) {
+    return {runTool(tool, QStringList{"check"} + arguments)};
 }
 
 bool copyFolder(const QString& from, const QString& to) {
@@ -50,13 +50,12 @@ bool copyFolder(const QString& from, const QString& to) {
 // A copy of the demo content as built, in a folder of its own.
 class ContentSet {
 public:
-    explicit ContentSet(const QString& subfolder = QString())
-        : folder_(dir_.filePath(subfolder.isEmpty() ? QStringLiteral("game") : subfolder)) {
+    ContentSet()
+        : folder_(dir_.filePath(QStringLiteral("game"))) {
         copied_ = copyFolder(demoFolder + "/dat1", folder_ + "/dat1") &&
                   copyFolder(demoFolder + "/dat2", folder_ + "/dat2");
     }
     bool ready() const { return dir_.isValid() && copied_; }
-    QString root() const { return dir_.path(); }
     const QString& folder() const { return folder_; }
     QString path(const QString& relative) const { return folder_ + "/" + relative; }
     bool write(const QString& relative, const QByteArray& bytes) const {
@@ -241,31 +240,6 @@ private Q_SLOTS:
         }
         QCOMPARE(lines, text.findings());
         QCOMPARE(lines.size(), 6);
-    }
-
-    void defaultFolderIsTheInstalledGame_data() {
-        QTest::addColumn<QString>("toolFolder");
-        QTest::addColumn<QString>("contentFolder");
-        QTest::newRow("installed: bin/ beside lib/zoa/") << "usr/bin"
-                                                         << "usr/lib/zoa";
-        QTest::newRow("built: beside the game") << "build"
-                                                << "build";
-    }
-
-    void defaultFolderIsTheInstalledGame() {
-        QFETCH(QString, toolFolder);
-        QFETCH(QString, contentFolder);
-        ContentSet content(contentFolder);
-        QVERIFY(content.ready());
-        QVERIFY(content.remove("dat1/zoa.txt"));
-        const QString copy = content.root() + "/" + toolFolder + "/zoa-content";
-        QVERIFY(QDir().mkpath(QFileInfo(copy).path()));
-        QVERIFY(QFile::copy(tool, copy));
-        const Run run = runCheck({"--plays", "0"}, copy);
-        QCOMPARE(run.findings(),
-                 QStringList{content.path("dat1/zoa.txt") +
-                             ": error: missing script for event \"zoa\", reached in normal play"});
-        QCOMPARE(run.exitCode, 1);
     }
 };
 

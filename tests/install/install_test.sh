@@ -30,6 +30,11 @@ QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy QT_LOGGING_RULES="zoa.trace.debu
 grep -q "zoa.trace: title" "$log" || { cat "$log"; fail "the launcher did not reach the title"; }
 if grep -q "zoa.content" "$log"; then cat "$log"; fail "content warnings through the launcher"; fi
 
+# Without a folder, the authors' tool checks the installed game's content: found and clean.
+(cd "$scratch" && "$prefix/bin/zoa-content" check --plays 0 > "$scratch/check.log") \
+    || { cat "$scratch/check.log"; fail "zoa-content check of the installed content"; }
+grep -q "^zoa-content check: 0 errors" "$scratch/check.log" || fail "no summary from the check"
+
 # Desktops match a window to its entry by the entry's id: the Wayland app_id, and on X11 the
 # class of WM_CLASS, named in the entry as StartupWMClass.
 entry="$prefix/share/applications/org.zoagame.Zoa.desktop"
