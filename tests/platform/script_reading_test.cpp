@@ -1,4 +1,4 @@
-// Script files: line structure, code page 932 decoding, and the encoder the content tools use.
+// Script files: line structure and code page 932 decoding.
 #include "platform/cp932.h"
 #include "platform/script_file.h"
 
@@ -92,30 +92,6 @@ private Q_SLOTS:
     // Every line is decoded on its own: a lead byte at a line's end does not swallow the CR.
     void leadByteBeforeSeparatorStaysInItsLine() {
         QCOMPARE(readAll("\x82\r\n\x82\xa0"), QStringList({"\uFFFD", "あ"}));
-    }
-
-    void encodesWhatComesBackUnchanged_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qsizetype>("badIndex");
-        QTest::newRow("japanese") << QStringLiteral("ソ①ｱ\\あ～") << qsizetype(-1);
-        QTest::newRow("control codes") << QStringLiteral("\x1a\x1c\x7f\t") << qsizetype(-1);
-        QTest::newRow("euro") << QStringLiteral("ab€") << qsizetype(2);
-    }
-    void encodesWhatComesBackUnchanged() {
-        QFETCH(QString, text);
-        QFETCH(qsizetype, badIndex);
-        const platform::Cp932Encoding encoding = platform::encodeCp932(text);
-        QCOMPARE(encoding.badIndex, badIndex);
-        if (badIndex < 0) {
-            QCOMPARE(platform::decodeCp932(encoding.bytes), text);
-        }
-    }
-
-    void missingFileDoesNotOpen() {
-        platform::ScriptFile script;
-        QVERIFY(!script.open(dir_.filePath(QStringLiteral("absent.txt"))));
-        QVERIFY(!script.isOpen());
-        QVERIFY(script.atEnd());
     }
 };
 

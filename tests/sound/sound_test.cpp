@@ -25,15 +25,6 @@ private Q_SLOTS:
         QVERIFY(loopWhenPlayed);
     }
 
-    void commandsAreTracedWithTheirCodes() {
-        platform::FixedHostFacts host("/g", 16200);
-        platform::SilentMediaService media;
-        sound::SoundModule module(media, host);
-        TraceRecorder trace;
-        module.BgmCls();
-        QCOMPARE(trace.lines, QStringList({"media close MIDI notify -> 5"}));
-    }
-
     // Every change of the selector plays the click, whoever made it; no change, no click.
     void selectorChangesPlayTheClick() {
         GameFixture game;
