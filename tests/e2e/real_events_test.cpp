@@ -10,7 +10,6 @@
 #include "platform/sdl_media_service.h"
 #include "platform/timer.h"
 #include "support/game_fixture.h"
-#include "wave_file.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -31,12 +30,6 @@ Fom& startFast(GameFixture& game) {
     Fom& fom = game.start();
     fom.HsclTim->setValue(1);
     return fom;
-}
-
-QByteArray quietSound() {
-    generator::MonoSound sound;
-    sound.samples.assign(2205, 0.1f);
-    return generator::waveFileBytes(sound);
 }
 
 } // namespace
@@ -128,7 +121,7 @@ private Q_SLOTS:
     // Without the music the game starts, plays its effects and asks after the music each second.
     void startsWithoutMusicAndKeepsAskingForIt() {
         TestContent content;
-        content.writeFile("dat2/se2.wav", quietSound());
+        content.writeSound("se2.wav");
         platform::FixedHostFacts host(content.folder(), 16200);
         platform::SdlMediaService media;
         platform::ScriptedRandom random;

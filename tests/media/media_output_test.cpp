@@ -1,23 +1,14 @@
 // What reaches the speaker, read back from SDL's disk audio driver, which writes the mixed
-// output to a file (at about real-time pace): the music and an effect are mixed together, and
-// the music watch makes the music sound again once it has played to its end.
-#include "platform/host_facts.h"
-#include "platform/random_source.h"
+// output to a file (at about real-time pace): the music and an effect are mixed together.
 #include "platform/sdl_media_service.h"
-#include "platform/timer.h"
-#include "support/recording_message_box.h"
 #include "support/test_content.h"
 #include "tone.h"
-#include "window/fom.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <SDL_mixer.h>
-
-#include <memory>
 
 using platform::SdlMediaService;
 
@@ -104,57 +95,6 @@ private Q_SLOTS:
         }
         QVERIFY2(together >= 5, qPrintable(QString::number(together)));
         QVERIFY2(musicAlone >= 5, qPrintable(QString::number(musicAlone)));
-    }
-
-    // The game starts its music; once the music has played to its end, one tick of the music
-    // watch makes it sound again from its start.
-    void musicWatchRestartsTheMusic() {
-        const QString output = useOutputFile("restart.raw");
-        TestContent content;
-        content.writeFile(QStringLiteral("dat2/bgm.wav"), tone::sineWav(musicHz, 200));
-        platform::FixedHostFacts host(content.folder(), 16200);
-        platform::ScriptedRandom random;
-        RecordingMessageBox messageBox;
-        {
-            SdlMediaService media;
-            auto fom = std::make_unique<Fom>(GamePlatform{host, media, random, messageBox});
-            fom->Bgm_Check->setEnabled(false); // the test ticks the watch itself
-            fom->show();
-            QVERIFY(outputFormatIsExpected());
-            QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
-            QVERIFY(tone::waitForStatus(media, "MIDI", "stopped"));
-            QTest::qWait(150);
-            QCOMPARE(tone::status(media, "MIDI"), QByteArray("stopped"));
-            fom->Bgm_Check_Timer();
-            QCOMPARE(tone::status(media, "MIDI"), QByteArray("playing"));
-            QVERIFY(tone::waitForStatus(media, "MIDI", "stopped"));
-            fom.reset();
-        }
-        // The output holds the music, a silent gap of the waiting, then the whole music again.
-        const QList<double> samples = readOutput(output);
-        const QList<double> music = levels(samples, musicHz);
-        qsizetype i = 0;
-        while (i < music.size() && music[i] < heard) {
-            ++i;
-        }
-        QVERIFY2(i < music.size(), "the music never sounded");
-        while (i < music.size() && music[i] >= absent) {
-            ++i;
-        }
-        const qsizetype gapStart = i;
-        while (i < music.size() && music[i] < absent) {
-            ++i;
-        }
-        QVERIFY2(i - gapStart >= 4, qPrintable(QString::number(i - gapStart)));
-        // Inside the gap (its edge windows may hold a few samples of the music) all is silence.
-        for (qsizetype s = (gapStart + 1) * windowFrames; s < (i - 1) * windowFrames; ++s) {
-            QCOMPARE(samples[s], 0.0);
-        }
-        const qsizetype againStart = i;
-        while (i < music.size() && music[i] >= absent) {
-            ++i;
-        }
-        QVERIFY2(i - againStart >= 8, qPrintable(QString::number(i - againStart)));
     }
 };
 

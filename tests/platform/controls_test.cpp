@@ -21,16 +21,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("actions"); // l left click, r right click, p left press,
         QTest::addColumn<QString>("pressed"); // o left release outside, d double click
         QTest::addColumn<int>("clicks");
-        QTest::newRow("left click") << "l"
-                                    << "1" << 1;
-        QTest::newRow("double click") << "ld"
-                                      << "1" << 1;
-        QTest::newRow("right click") << "r"
-                                     << "2" << 0;
-        QTest::newRow("release outside") << "po"
-                                         << "1" << 0;
-        QTest::newRow("press, release outside, click") << "pol"
-                                                       << "1 1" << 1;
+        const auto row = [](const char* name, const char* actions, const char* pressed,
+                            int clicks) {
+            QTest::newRow(name) << QString(actions) << QString(pressed) << clicks;
+        };
+        row("left click", "l", "1", 1);
+        row("double click", "ld", "1", 1);
+        row("right click", "r", "2", 0);
+        row("release outside", "po", "1", 0);
+        row("press, release outside, click", "pol", "1 1", 1);
     }
     void pressesAndClicks() {
         QFETCH(QString, actions);

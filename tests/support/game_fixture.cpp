@@ -56,12 +56,6 @@ QStringList GameFixture::commands() const {
     return texts;
 }
 
-void GameFixture::tick(int n) {
-    for (int i = 0; i < n; ++i) {
-        fom_->TimIve_Timer();
-    }
-}
-
 QStringList GameFixture::effectsPlayed() const {
     QStringList effects;
     for (const QString& command : commands()) {
@@ -99,7 +93,9 @@ void GameFixture::step(const QString& token) {
     const QString rest = token.section(QLatin1Char(':'), 1);
     switch (token.at(0).toLatin1()) {
     case 't':
-        tick(argument.toInt());
+        for (int i = argument.toInt(); i > 0; --i) {
+            game.TimIve_Timer();
+        }
         break;
     case 'k':
         game.Lbl_Click();

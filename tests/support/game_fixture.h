@@ -24,8 +24,6 @@ public:
     void clearCommands() { media.clear(); }
     // The sound effects started so far ("se.wav", "se2.wav"), in order.
     QStringList effectsPlayed() const;
-    // Ticks the typing timer n times.
-    void tick(int n = 1);
 
     // Runs steps through the game's handlers, separated by blanks, and returns what happened
     // meanwhile as the short trace: trace lines joined by " | ", effects by name ("se", "se2"),

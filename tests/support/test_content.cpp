@@ -1,6 +1,7 @@
 #include "support/test_content.h"
 
 #include "platform/cp932.h"
+#include "wave_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,12 @@ void TestContent::writeFile(const QString& relativePath, const QByteArray& bytes
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         file.write(bytes);
     }
+}
+
+void TestContent::writeSound(const QString& name) {
+    generator::MonoSound sound;
+    sound.samples.assign(2205, 0.1f);
+    writeFile(QStringLiteral("dat2/") + name, generator::waveFileBytes(sound));
 }
 
 void TestContent::writeScriptBytes(const QString& name, const QByteArray& bytes) {

@@ -23,6 +23,8 @@ public:
     // A small picture "<name>.bmp" of one colour.
     void writePicture(const QString& name, const QColor& color = Qt::darkCyan);
     void writeFile(const QString& relativePath, const QByteArray& bytes);
+    // A quiet sound of 0.1 s, "dat2/<name>".
+    void writeSound(const QString& name);
     // A story where every event of normal play is its name as one line and a choice of
     // "A <name>" and "B <name>"; "name_end" types "fin" and "end" types "credits".
     void writeStory();

@@ -30,21 +30,3 @@ void TraceRecorder::handler(QtMsgType type, const QMessageLogContext& context,
         current->previous_(type, context, text);
     }
 }
-
-QStringList TraceRecorder::linesStartingWith(const QStringList& words) const {
-    QStringList found;
-    for (const QString& line : lines) {
-        for (const QString& word : words) {
-            if (line == word || line.startsWith(word + QLatin1Char(' '))) {
-                found.append(line);
-                break;
-            }
-        }
-    }
-    return found;
-}
-
-void TraceRecorder::clear() {
-    lines.clear();
-    warnings.clear();
-}
