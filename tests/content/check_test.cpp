@@ -1,16 +1,13 @@
 // zoa-content check over copies of the demo content with one thing broken at a time: each finding
 // is named by its place and its severity, and the exit status tells whether play breaks.
 #include "check.h"
+#include "support/test_content.h"
 #include "support/tool_run.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -33,42 +30,9 @@ Run runCheck(const QStringList& arguments) {
     return {runTool(tool, QStringList{"check"} + arguments)};
 }
 
-bool copyFolder(const QString& from, const QString& to) {
-    QDirIterator files(from, QDir::Files);
-    if (!QDir().mkpath(to)) {
-        return false;
-    }
-    while (files.hasNext()) {
-        files.next();
-        if (!QFile::copy(files.filePath(), to + "/" + files.fileName())) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// A copy of the demo content as built, in a folder of its own.
-class ContentSet {
-public:
-    ContentSet()
-        : folder_(dir_.filePath(QStringLiteral("game"))) {
-        copied_ = copyFolder(demoFolder + "/dat1", folder_ + "/dat1") &&
-                  copyFolder(demoFolder + "/dat2", folder_ + "/dat2");
-    }
-    bool ready() const { return dir_.isValid() && copied_; }
-    const QString& folder() const { return folder_; }
-    QString path(const QString& relative) const { return folder_ + "/" + relative; }
-    bool write(const QString& relative, const QByteArray& bytes) const {
-        QFile file(path(relative));
-        return QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
-               file.write(bytes) == bytes.size();
-    }
-    bool remove(const QString& relative) const { return QFile::remove(path(relative)); }
-
-private:
-    QTemporaryDir dir_;
-    QString folder_;
-    bool copied_ = false;
+// A copy of the demo content as built.
+struct DemoCopy : TestContent {
+    DemoCopy() { copyFrom(demoFolder); }
 };
 
 // A breakage row: a file of the demo content written with the given bytes, or removed when its
@@ -164,9 +128,12 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, findings);
         QFETCH(int, exitCode);
-        ContentSet content;
-        QVERIFY(content.ready());
-        QVERIFY(file.startsWith('-') ? content.remove(file.mid(1)) : content.write(file, bytes));
+        DemoCopy content;
+        if (file.startsWith('-')) {
+            content.remove(file.mid(1));
+        } else {
+            content.writeFile(file, bytes);
+        }
         const Run run = runCheck({content.folder(), "--plays", "0"});
         QCOMPARE(run.findings().join('\n').replace(content.folder() + "/", ""), findings);
         QCOMPARE(run.err, QString());
@@ -190,10 +157,9 @@ private Q_SLOTS:
     }
 
     void simulationIsRepeatableForASeed() {
-        ContentSet content;
-        QVERIFY(content.ready());
+        DemoCopy content;
         for (int scene = 10; scene <= 19; ++scene) {
-            QVERIFY(content.remove(QStringLiteral("dat1/char3%1.txt").arg(scene)));
+            content.remove(QStringLiteral("dat1/char3%1.txt").arg(scene));
         }
         const QStringList arguments = {content.folder(), "--plays", "10000", "--seed", "7"};
         const Run first = runCheck(arguments);
@@ -211,11 +177,10 @@ private Q_SLOTS:
 
     // The summary counts each severity; JSON holds the same findings.
     void summaryAndJsonHoldTheFindings() {
-        ContentSet content;
-        QVERIFY(content.ready());
-        QVERIFY(content.write("dat1/char25.txt", "one\ntwo\r\nimg[zoa]\r\n>" + choice + "x"));
-        QVERIFY(content.remove("dat1/char26.txt"));
-        QVERIFY(content.write("dat1/char27.txt", "\"quoted\\\" \x82\r\n"));
+        DemoCopy content;
+        content.writeFile("dat1/char25.txt", "one\ntwo\r\nimg[zoa]\r\n>" + choice + "x");
+        content.remove("dat1/char26.txt");
+        content.writeFile("dat1/char27.txt", "\"quoted\\\" \x82\r\n");
         const Run text = runCheck({content.folder(), "--plays", "0"});
         QVERIFY2(text.out.endsWith("\nzoa-content check: 2 errors, 3 warnings, 1 note\n"),
                  qPrintable(text.out));

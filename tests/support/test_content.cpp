@@ -4,6 +4,7 @@
 #include "wave_file.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 
@@ -21,6 +22,17 @@ void TestContent::writeFile(const QString& relativePath, const QByteArray& bytes
     QFile file(folder_ + QLatin1Char('/') + relativePath);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         file.write(bytes);
+    }
+}
+
+void TestContent::copyFrom(const QString& folder) {
+    for (const char* sub : {"/dat1/", "/dat2/"}) {
+        QDirIterator files(folder + sub, QDir::Files);
+        while (files.hasNext()) {
+            const QString target = folder_ + sub + QFileInfo(files.next()).fileName();
+            QFile::remove(target);
+            QFile::copy(files.filePath(), target);
+        }
     }
 }
 

@@ -15,6 +15,7 @@ public:
     QString folder() const { return folder_; }
     QString dat1() const { return folder_ + QStringLiteral("/dat1/"); }
     QString dat2() const { return folder_ + QStringLiteral("/dat2/"); }
+    QString path(const QString& relativePath) const { return folder_ + '/' + relativePath; }
 
     // A script from raw bytes, exactly as given.
     void writeScriptBytes(const QString& name, const QByteArray& bytes);
@@ -23,6 +24,8 @@ public:
     // A small picture "<name>.bmp" of one colour.
     void writePicture(const QString& name, const QColor& color = Qt::darkCyan);
     void writeFile(const QString& relativePath, const QByteArray& bytes);
+    // Copies the files of another program folder's dat1/ and dat2/ over these.
+    void copyFrom(const QString& folder);
     // A quiet sound of 0.1 s, "dat2/<name>".
     void writeSound(const QString& name);
     // A story where every event of normal play is its name as one line and a choice of
