@@ -22,7 +22,8 @@
 namespace {
 
 void writeGoodContent(TestContent& content) {
-    content.writeScript("zoa", {"img[pic]", "はじめの行", ">", "進む", "戻る"});
+    // Two short lines: the line sound plays twice before the choice.
+    content.writeScript("zoa", {"img[pic]", "一", "二", ">", "進む", "戻る"});
     content.writePicture("zoa");
     content.writePicture("pic");
     for (const char* name : {"bgm.wav", "se.wav", "se2.wav"}) {
