@@ -31,13 +31,13 @@ bool endsWithoutChoice(const QString& event) {
 constexpr int longestCaption = 14;
 
 // A sound's 16-bit samples, read by SDL; empty when it is no 16-bit PCM WAV file.
-QList<qint16> readSamples(const QString& path, SDL_AudioSpec* spec) {
+QList<qint16> readSamples(const QString& path, SDL_AudioSpec* format) {
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(QFile::encodeName(path).constData(), spec, &buffer, &length) == nullptr) {
+    if (SDL_LoadWAV(QFile::encodeName(path).constData(), format, &buffer, &length) == nullptr) {
         return {};
     }
-    QList<qint16> samples(spec->format == AUDIO_S16LSB ? length / 2 : 0);
+    QList<qint16> samples(format->format == AUDIO_S16LSB ? length / 2 : 0);
     std::memcpy(samples.data(), buffer, samples.size() * 2);
     SDL_FreeWAV(buffer);
     return samples;
@@ -108,12 +108,12 @@ private Q_SLOTS:
         QFETCH(double, shortest);
         QFETCH(double, longest);
         QFETCH(bool, loops);
-        SDL_AudioSpec spec{};
-        const QList<qint16> samples = readSamples(dat2() + name, &spec);
+        SDL_AudioSpec format{};
+        const QList<qint16> samples = readSamples(dat2() + name, &format);
         QVERIFY(!samples.isEmpty());
-        QVERIFY(spec.channels == 1 || spec.channels == 2);
-        QVERIFY(spec.freq == 22050 || spec.freq == 44100);
-        const double seconds = static_cast<double>(samples.size()) / spec.channels / spec.freq;
+        QVERIFY(format.channels == 1 || format.channels == 2);
+        QVERIFY(format.freq == 22050 || format.freq == 44100);
+        const double seconds = static_cast<double>(samples.size()) / format.channels / format.freq;
         QVERIFY2(seconds >= shortest && seconds <= longest, qPrintable(QString::number(seconds)));
         int peak = 0;
         for (const qint16 sample : samples) {
