@@ -1,9 +1,12 @@
 # Helpers for tests that run the game on a real display server: a virtual X screen (Xvfb) or a
-# headless Wayland compositor (Weston), each private to the test. The caller sets $scratch to a
-# temporary folder and calls stop_display_servers when it ends.
+# headless Wayland compositor (Weston), each private to the test. Sourcing it gives the test a
+# temporary folder, $scratch, removed with every server started when the test ends, and fail.
 
 server_pids=()
 game_pid=""
+scratch=$(mktemp -d)
+trap 'stop_display_servers; rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
 
 stop_display_servers() {
     local pid

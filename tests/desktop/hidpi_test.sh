@@ -6,13 +6,7 @@
 # pixels, check for check.
 set -euo pipefail
 build="$1"
-scratch=$(mktemp -d)
 source "$(dirname "$0")/display_servers.sh"
-trap 'stop_display_servers; rm -rf "$scratch"' EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
 
 # A copy of the game over the demo story, with a title picture of the test's own.
 game="$scratch/game"

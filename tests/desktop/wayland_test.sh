@@ -4,13 +4,7 @@
 # to end, it closes cleanly.
 set -euo pipefail
 build="$1"
-scratch=$(mktemp -d)
 source "$(dirname "$0")/display_servers.sh"
-trap 'stop_display_servers; rm -rf "$scratch"' EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
 
 # An output 1200 logical pixels high (2400 screen pixels at scale 2) is 18000 units of 1/1440 inch
 # at 96 dpi: the screen unit is 720 and the window 17 by 10 of them, 816 by 480 logical pixels

@@ -4,10 +4,7 @@
 # validators when present) and the .deb package.
 set -euo pipefail
 build="$1"
-scratch=$(mktemp -d)
 source "$(dirname "$0")/../desktop/display_servers.sh"
-trap 'stop_display_servers; rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 prefix="$scratch/prefix"
 cmake --install "$build" --prefix "$prefix" > /dev/null
