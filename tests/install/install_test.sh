@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the built game into a scratch prefix and checks the tree, the launcher through its
 # symbolic link, the window's identity on X11 and Wayland, the desktop files (with Debian's
-# validators when present) and the .deb package.
+# validators when present) and the .deb package (with lintian when present).
 set -euo pipefail
 build="$1"
 source "$(dirname "$0")/../desktop/display_servers.sh"
@@ -13,7 +13,7 @@ for path in lib/zoa/zoa lib/zoa/dat1/zoa.txt lib/zoa/dat1/end.txt lib/zoa/dat2/o
     lib/zoa/dat2/bgm.wav games/zoa bin/zoa-content \
     share/applications/org.zoagame.Zoa.desktop share/metainfo/org.zoagame.Zoa.metainfo.xml \
     share/icons/hicolor/32x32/apps/zoa.png share/icons/hicolor/256x256/apps/zoa.png \
-    share/man/man1/zoa-content.1; do
+    share/man/man6/zoa.6.gz share/man/man1/zoa-content.1.gz share/doc/zoa/copyright; do
     [ -e "$prefix/$path" ] || fail "missing $path"
 done
 [ "$(readlink "$prefix/games/zoa")" = "../lib/zoa/zoa" ] || fail "games/zoa is not a relative link"
@@ -64,7 +64,7 @@ deb=$(ls "$scratch"/package/zoa_*.deb)
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/lib/zoa/zoa ./usr/lib/zoa/dat1/zoa.txt ./usr/lib/zoa/dat2/opn.bmp \
     ./usr/games/zoa ./usr/bin/zoa-content ./usr/share/applications/org.zoagame.Zoa.desktop \
-    ./usr/share/icons/hicolor/48x48/apps/zoa.png ./usr/share/man/man1/zoa-content.1; do
+    ./usr/share/icons/hicolor/48x48/apps/zoa.png ./usr/share/man/man6/zoa.6.gz; do
     grep -q " $path" <<< "$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -73,4 +73,7 @@ for needed in libqt6widgets6 libsdl2-mixer-2.0-0 fonts-ipafont-gothic; do
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] \
     || fail "the package does not recommend qt6-wayland, the native Wayland platform"
+if command -v lintian > /dev/null; then
+    lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings in the package"
+fi
 echo "install tree, launcher, window identity, desktop files and package: all good"
