@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the built game into a scratch prefix and checks the tree, the launcher through its
-# symbolic link, the window's identity on X11 and Wayland, the desktop files (with Debian's
-# validators when present) and the .deb package (with lintian when present).
+# symbolic link, the example story, the window's identity on X11 and Wayland, the desktop files
+# (with Debian's validators when present) and the .deb package (with lintian when present).
 set -euo pipefail
 build="$1"
 source "$(dirname "$0")/../desktop/display_servers.sh"
@@ -31,6 +31,15 @@ if grep -q "zoa.content" "$log"; then cat "$log"; fail "content warnings through
 (cd "$scratch" && "$prefix/bin/zoa-content" check --plays 0 > "$scratch/check.log") \
     || { cat "$scratch/check.log"; fail "zoa-content check of the installed content"; }
 grep -q "^zoa-content check: 0 errors" "$scratch/check.log" || fail "no summary from the check"
+
+# The demo story installed as an example: a copy packs its scripts beside its pictures and sounds
+# and is then a whole game folder that checks clean.
+cp -r "$prefix/share/doc/zoa/examples/demo" "$scratch/demo"
+(cd "$scratch/demo" && "$prefix/bin/zoa-content" pack story dat1 \
+    && "$prefix/bin/zoa-content" check .) > "$scratch/demo.log" \
+    || { cat "$scratch/demo.log"; fail "the installed example does not pack and check"; }
+grep -q "^zoa-content check: 0 errors, 0 warnings" "$scratch/demo.log" \
+    || { cat "$scratch/demo.log"; fail "the installed example does not check clean"; }
 
 # Desktops match a window to its entry by the entry's id: the Wayland app_id, and on X11 the
 # class of WM_CLASS, named in the entry as StartupWMClass.
@@ -64,7 +73,8 @@ deb=$(ls "$scratch"/package/zoa_*.deb)
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/lib/zoa/zoa ./usr/lib/zoa/dat1/zoa.txt ./usr/lib/zoa/dat2/opn.bmp \
     ./usr/games/zoa ./usr/bin/zoa-content ./usr/share/applications/org.zoagame.Zoa.desktop \
-    ./usr/share/icons/hicolor/48x48/apps/zoa.png ./usr/share/man/man6/zoa.6.gz; do
+    ./usr/share/icons/hicolor/48x48/apps/zoa.png ./usr/share/man/man6/zoa.6.gz \
+    ./usr/share/doc/zoa/examples/demo/story/zoa.txt ./usr/share/doc/zoa/examples/demo/dat2/opn.bmp; do
     grep -q " $path" <<< "$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
