@@ -83,6 +83,9 @@ for needed in libqt6widgets6 libsdl2-mixer-2.0-0 fonts-ipafont-gothic; do
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] \
     || fail "the package does not recommend qt6-wayland, the native Wayland platform"
+changelog="$(dirname "$0")/../../packaging/changelog"
+[ "$(dpkg-parsechangelog -l "$changelog" -S Version)" = "$(dpkg-deb -f "$deb" Version)" ] \
+    || fail "packaging/changelog has no entry for version $(dpkg-deb -f "$deb" Version)"
 if command -v lintian > /dev/null; then
     lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings in the package"
 fi
