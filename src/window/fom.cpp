@@ -28,6 +28,7 @@ Fom::Fom(const GamePlatform& platform, QWidget* parent)
     createDesignControls();
     connectHandlers();
     Form_Load();
+    wireKeysAndReaders();
 }
 
 Fom::~Fom() = default;
