@@ -1,10 +1,40 @@
 #include "platform/clickable_widget.h"
 
+#include "platform/focus_mark.h"
+
 #include <QMouseEvent>
 
 namespace platform {
 
+void ClickableWidget::setOffer(Offer offer) {
+    offer_ = offer;
+    setFocusPolicy(offer == Offer::Nothing ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void ClickableWidget::pressAndRelease() {
+    if (isVisible() && isEnabled()) {
+        Q_EMIT pressed(Qt::LeftButton);
+        Q_EMIT clicked();
+    }
+}
+
+void ClickableWidget::pressRight() {
+    if (isVisible() && isEnabled()) {
+        Q_EMIT pressed(Qt::RightButton);
+    }
+}
+
+// The focus mark is drawn over whatever the control painted.
+bool ClickableWidget::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Paint) {
+        paintFocusMark(this, showsText(), shownText());
+    }
+    return handled;
+}
+
 void ClickableWidget::mousePressEvent(QMouseEvent* event) {
+    showFocusMark(this, false);
     if (event->button() == Qt::LeftButton) {
         leftDown_ = true;
     }

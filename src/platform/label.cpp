@@ -21,7 +21,6 @@ void Label::setCaption(const QString& caption) {
     caption_ = caption;
     shownText_ = caption;
     shownText_.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    setAccessibleName(shownText_);
     scheduleRepaint();
 }
 

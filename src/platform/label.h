@@ -20,6 +20,8 @@ public:
 
     void setCaption(const QString& caption);
     const QString& caption() const { return caption_; }
+    bool showsText() const override { return true; }
+    QString shownText() const override { return shownText_; }
     void setTextColor(const QColor& color);
     QColor textColor() const { return textColor_; }
 

@@ -15,6 +15,9 @@ public:
 Q_SIGNALS:
     void changed(int value);
     void scrolled();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace platform

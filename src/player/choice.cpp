@@ -33,6 +33,7 @@ void Fom::Qstopn() {
         QstBak[i]->setBorderColor(colors::choiceBorder);
         QstBak[i]->setBackColor(colors::choiceFill);
     }
+    Qst[0]->setFocus(); // a keyboard player answers at once; a screen reader reads the caption
     scriptFile.close();
     platform::trace(QStringLiteral("choice ") + choiceKeys[0] + QLatin1Char(' ') + choiceKeys[1]);
 }

@@ -1,4 +1,5 @@
 // Event start and end.
+#include "platform/label.h"
 #include "platform/log.h"
 #include "platform/picture.h"
 #include "platform/timer.h"
@@ -22,6 +23,7 @@ bool Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
     linePos = 0;
     scriptLine.clear();
     TimIve->setEnabled(true);
+    Lbl->setFocus(); // the keys go to the text window while it types
     return true;
 }
 
@@ -30,6 +32,9 @@ void Fom::endEvent() {
     scriptFile.close();
     platform::trace(QStringLiteral("end ") + eventName);
     Form_Activate();
+    // The title picture takes the focus from the text window, so that a screen reader announces
+    // it. At start-up the focus stays on the scene selector.
+    Img->setFocus();
 }
 
 // Shows a picture from the picture folder in Img; a picture that cannot be read leaves the one

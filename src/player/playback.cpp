@@ -1,4 +1,5 @@
 // The typing timer: one character per tick, the next line at each line's end.
+#include "platform/accessibility.h"
 #include "platform/label.h"
 #include "platform/log.h"
 #include "platform/scroll_bar.h"
@@ -11,6 +12,9 @@ void Fom::TimIve_Timer() {
     if (linePos <= scriptLine.size()) {
         textLines[8] += scriptLine.at(linePos - 1);
         drawTextWindow();
+        if (linePos == scriptLine.size()) {
+            platform::announce(Lbl, scriptLine); // once a line, when it is finished
+        }
         return;
     }
     sound.SeStt(QStringLiteral("se.wav"));

@@ -1,4 +1,5 @@
 // A click on the text window skips the rest of the event's text, up to its choice or its end.
+#include "platform/accessibility.h"
 #include "platform/label.h"
 #include "platform/log.h"
 #include "player/script_line.h"
@@ -14,6 +15,9 @@ void Fom::Lbl_Click() {
         return;
     }
     platform::trace(QStringLiteral("skip"));
+    if (!scriptFile.atEnd()) {
+        platform::announce(Lbl, skipMessage); // what the window shows until the choice or end
+    }
     while (!scriptFile.atEnd()) {
         Lbl->setCaption(skipMessage);
         readScriptLine();

@@ -15,6 +15,7 @@ void Fom::Qst_Click(int index) {
     platform::trace(QStringLiteral("answer %1 %2 %3").arg(index).arg(choiceKeys[index]).arg(s));
     sound.SeStt(QStringLiteral("se2.wav"));
     const story::SceneDraw draw = story::drawScene(s, affinity, random_);
+    Lbl->setFocus(); // the text window takes the keys before the captions hide
     for (int i = 0; i < 2; ++i) {
         Qst[i]->hide();
         QstBak[i]->hide();

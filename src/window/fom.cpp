@@ -1,5 +1,6 @@
 #include "window/fom.h"
 
+#include "platform/accessibility.h"
 #include "platform/box.h"
 #include "platform/host_facts.h"
 #include "platform/label.h"
@@ -25,9 +26,11 @@ Fom::Fom(const GamePlatform& platform, QWidget* parent)
     , host_(platform.host)
     , random_(platform.random)
     , messageBox_(platform.messageBox) {
+    platform::offerToAssistiveTechnology(this);
     createDesignControls();
     connectHandlers();
     Form_Load();
+    wireKeysAndReaders();
 }
 
 Fom::~Fom() = default;

@@ -125,6 +125,7 @@ private:
     platform::Label* createChoiceCaption(int index);
     platform::Box* createChoiceBox(int index);
     void connectHandlers();
+    void wireKeysAndReaders();
     void sizeWindow(const window::Layout& layout);
     void fitFrame();
     void place(QWidget* control, const window::UnitRect& rect);

@@ -38,18 +38,19 @@ QString stacking(const Fom& fom) {
     return found.join(QLatin1Char(' '));
 }
 
-// The controls that take the focus, in the order of the focus chain from the focused one.
-QString focusChain(const Fom& fom) {
-    QStringList names;
-    for (QObject* child : fom.children()) {
-        const auto* widget = qobject_cast<QWidget*>(child);
-        if (widget && widget->focusPolicy() != Qt::NoFocus) {
-            names << (widget == fom.Hscl ? "Hscl" : widget == fom.HsclTim ? "HsclTim" : "other");
+// The controls that take the focus, numbered in screen order, in the order of the focus chain
+// from the focused one.
+QString focusChain(const Fom& f) {
+    const QList<const QWidget*> controls = {f.Hscl,   f.HsclTim, f.ImgFce, f.Img,
+                                            f.Qst[0], f.Qst[1],  f.Lbl};
+    QStringList chain;
+    for (const QWidget* w = f.focusWidget(); chain.size() < controls.size();
+         w = w->nextInFocusChain()) {
+        if (controls.contains(w)) {
+            chain << QString::number(controls.indexOf(w));
         }
     }
-    const bool chained =
-        fom.focusWidget() == fom.Hscl && fom.Hscl->nextInFocusChain() == fom.HsclTim;
-    return names.join(QLatin1Char(' ')) + (chained ? " from Hscl" : "");
+    return chain.join(QLatin1Char(' '));
 }
 
 QString startupCommands(const QString& folder) {
@@ -105,7 +106,7 @@ private Q_SLOTS:
             {range(f.Hscl), "0..9 by 1, 5"},
             {range(f.HsclTim), "1..200 by 10, 50"},
             {stacking(f), "0 1 2 3 4 5 6 7 8 9"},
-            {focusChain(f), "Hscl HsclTim from Hscl"},
+            {focusChain(f), "0 1 2 3 4 5 6"},
         };
         for (const auto& [actual, expected] : found) {
             QCOMPARE(actual, expected);

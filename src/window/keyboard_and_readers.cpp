@@ -1,0 +1,39 @@
+// The keyboard and screen readers beside the mouse: what each control offers, the focus order and
+// the window's keys, wired once. Keys and accessible actions reach the handlers through the
+// controls' own presses and clicks, in the order the mouse gives them.
+#include "platform/label.h"
+#include "platform/picture.h"
+#include "platform/scroll_bar.h"
+#include "platform/window_keys.h"
+#include "window/fom.h"
+
+#include <array>
+
+void Fom::wireKeysAndReaders() {
+    using platform::Offer;
+    Img->setOffer(Offer::Button);
+    Img->setAccessibleName(QStringLiteral("物語をはじめる"));
+    ImgFce->setOffer(Offer::Button);
+    ImgFce->setAccessibleName(QStringLiteral("顔"));
+    Lbl->setOffer(Offer::TextWindow);
+    Lbl->setAccessibleName(QStringLiteral("本文"));
+    for (platform::Label* caption : Qst) {
+        caption->setOffer(Offer::Button); // named by its caption
+    }
+
+    // Screen order, the scroll bars first: down the right column, then the text window.
+    const std::array<QWidget*, 7> focusOrder = {Hscl, HsclTim, ImgFce, Img, Qst[0], Qst[1], Lbl};
+    for (std::size_t i = 1; i < focusOrder.size(); ++i) {
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    }
+
+    using Keys = platform::WindowKeys;
+    auto* keys = new Keys(this);
+    keys->bind(Keys::pressKeys(), Img, Keys::Act::PressAndRelease);
+    keys->bind(Keys::rightPressKeys(), Img, Keys::Act::PressRight);
+    keys->bind(Keys::pressKeys(), Lbl, Keys::Act::PressAndRelease);
+    keys->bind({Qt::Key_1}, Qst[0], Keys::Act::PressAndRelease);
+    keys->bind({Qt::Key_2}, Qst[1], Keys::Act::PressAndRelease);
+    keys->bind({Qt::Key_Up}, Qst[0], Keys::Act::Focus);
+    keys->bind({Qt::Key_Down}, Qst[1], Keys::Act::Focus);
+}

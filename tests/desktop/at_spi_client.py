@@ -1,0 +1,98 @@
+#!/usr/bin/python3
+"""Plays a whole story of the game named first on the command line as a screen reader's user
+would, finding its controls through AT-SPI: the title picture by its name starts the story, the
+text window's typed line is read at each choice, the upper caption answers it, and what the game
+announces is heard. The controls are pressed by their actions ("actions") or by real clicks of
+the X server's pointer ("clicks", with xdotool). Prints "heard: <line> | <line> ...", or fails
+with a reason. Debian's pyatspi lives in the system Python: run it with /usr/bin/python3."""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+TITLE = "物語をはじめる"
+heard = []
+
+
+def fail(reason):
+    sys.exit("at_spi_client: " + reason)
+
+
+def on_shown(event):
+    if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+        heard.append(event.source.name)
+
+
+def dispatch_events():
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+def find_frame(application_name):
+    deadline = time.monotonic() + 20
+    while time.monotonic() < deadline:
+        for application in pyatspi.Registry.getDesktop(0):
+            if application is not None and application.name == application_name:
+                for child in application:
+                    if child.getRole() == pyatspi.ROLE_FRAME:
+                        return child
+        time.sleep(0.1)
+    fail("no window of " + application_name + " on the accessibility bus")
+
+
+def press(control):
+    if sys.argv[2] == "actions":
+        control.queryAction().doAction(0)
+        return
+    # Clicks in turn a quarter from the left and from the right: two clicks at one place in
+    # quick succession would make a double click.
+    press.count = getattr(press, "count", 0) + 1
+    box = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    x = box.x + box.width * (1 + 2 * (press.count % 2)) // 4
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(box.y + box.height // 2),
+                    "click", "1"], check=True)
+
+
+def states(accessible):
+    accessible.clearCache()
+    return accessible.getState()
+
+
+def main():
+    frame = find_frame(sys.argv[1])
+    controls = list(frame)
+    roles = {control.getRoleName() for control in controls}
+    if roles != {"push button", "text", "scroll bar"}:
+        fail("the window offers " + ", ".join(sorted(roles)))
+    title = next((c for c in controls if c.name == TITLE), None)
+    text_window = next(c for c in controls if c.getRole() == pyatspi.ROLE_TEXT)
+    if title is None or title.queryAction().getName(0) != "Press":
+        fail("no title picture named " + TITLE + " with a press action")
+    pyatspi.Registry.registerEventListener(on_shown, "object:state-changed:showing")
+    press(title)
+    lines_read = []
+    deadline = time.monotonic() + 30
+    while not states(title).contains(pyatspi.STATE_SENSITIVE):
+        if time.monotonic() > deadline:
+            fail("the story did not end")
+        captions = [c for c in controls if c.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                    and c.name not in (TITLE, "顔") and states(c).contains(pyatspi.STATE_SHOWING)]
+        if len(captions) == 2:
+            text = text_window.queryText()
+            lines_read.append(text.getText(0, text.characterCount).split("\n")[-1])
+            dispatch_events()  # the announcements came before the choice
+            press(min(captions, key=lambda c: c.queryComponent().getExtents(0).y))
+            while states(captions[0]).contains(pyatspi.STATE_SHOWING):
+                time.sleep(0.01)  # a click arrives later than an action's answer
+        time.sleep(0.01)
+    dispatch_events()
+    if not lines_read or lines_read[0] != "zoa":
+        fail("the text window showed " + repr(lines_read))
+    print("heard: " + " | ".join(heard))
+
+
+main()
