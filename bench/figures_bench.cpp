@@ -2,8 +2,8 @@
 // independent parts of the selector table, then every event's share of stories, every step's
 // chance and the answers to the ending.
 #include "bench_table.h"
-#include "story_figures.h"
-#include "story_parts.h"
+#include "figures/story_figures.h"
+#include "figures/story_parts.h"
 
 #include <QElapsedTimer>
 

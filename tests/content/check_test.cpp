@@ -1,6 +1,6 @@
 // zoa-content check over copies of the demo content with one thing broken at a time: each finding
 // is named by its place and its severity, and the exit status tells whether play breaks.
-#include "check.h"
+#include "checks/check.h"
 #include "support/test_content.h"
 #include "support/tool_run.h"
 

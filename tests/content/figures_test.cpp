@@ -1,7 +1,7 @@
 // The exact story figures: shares and steps that follow by hand from the rules, every event's
 // steps adding up, and agreement with stories played at random.
-#include "simulation.h"
-#include "story_figures.h"
+#include "figures/simulation.h"
+#include "figures/story_figures.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // zoa-content map: the graph holds every event the rules reach, with its share of stories and
 // its missing files, and the likelier steps with their chances; the command writes SVG or PNG.
-#include "story_figures.h"
-#include "story_map.h"
+#include "figures/story_figures.h"
+#include "figures/story_map.h"
 #include "support/test_content.h"
 #include "support/tool_run.h"
 

@@ -2,8 +2,8 @@
 // scripts, pictures and sounds alike) into a few scripts and two files of dat2/, then checked as
 // "zoa-content check" checks, with a short simulation. Nothing may crash, and the findings must
 // stay inside the folder, come sorted, and come back whole from JSON.
-#include "check.h"
-#include "json_output.h"
+#include "checks/check.h"
+#include "checks/json_output.h"
 #include "platform/sdl_media_service.h"
 
 #include <QDir>

@@ -1,11 +1,11 @@
 // zoa-content: the story author's tool. Each subcommand takes its own arguments; exit status 0
 // on success, 1 when the content has errors, 2 when the command line is wrong.
-#include "check_command.h"
-#include "diagnostic.h"
-#include "exit_status.h"
-#include "map_command.h"
-#include "pack.h"
-#include "play_command.h"
+#include "checks/diagnostic.h"
+#include "commands/check_command.h"
+#include "commands/exit_status.h"
+#include "commands/map_command.h"
+#include "commands/pack.h"
+#include "commands/play_command.h"
 
 #include <QCoreApplication>
 #include <QStringList>
