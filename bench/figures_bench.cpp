@@ -3,7 +3,6 @@
 // chance and the answers to the ending.
 #include "bench_table.h"
 #include "figures/story_figures.h"
-#include "figures/story_parts.h"
 
 #include <QElapsedTimer>
 
@@ -14,8 +13,7 @@ int main() {
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;
         clock.start();
-        const std::vector<content::StoryPart> parts = content::findStoryParts();
-        figures = content::computeStoryFigures();
+        figures = content::computeStoryFigures(content::StoryRules());
         milliseconds.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     }
     printRow(QStringLiteral("exact story figures: %1 events, %2 steps, answers to the ending "

@@ -8,26 +8,12 @@
 #include "figures/figure_text.h"
 #include "figures/simulation.h"
 #include "figures/story_figures.h"
-#include "platform/sdl_media_service.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace content {
 
 namespace {
-
-QList<Diagnostic> checkSoundsWith(const ContentFolder& folder, platform::MediaService* sounds) {
-    if (sounds != nullptr) {
-        return checkSounds(folder, *sounds);
-    }
-    // Without a sound card the mixer still opens SDL's dummy device, which loads sounds as well.
-    if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) {
-        qputenv("SDL_AUDIODRIVER", QByteArrayLiteral("dummy"));
-    }
-    platform::SdlMediaService service;
-    return checkSounds(folder, service);
-}
 
 QString counted(int count, const char* singular, const char* plural) {
     return QString::number(count) + QLatin1Char(' ') +
@@ -36,7 +22,7 @@ QString counted(int count, const char* singular, const char* plural) {
 
 } // namespace
 
-QList<Diagnostic> checkContent(const CheckOptions& options) {
+QList<Diagnostic> checkContent(const CheckOptions& options, platform::MediaService& sounds) {
     const ContentFolder folder(options.folder);
     QList<Diagnostic> diagnostics = checkReachability(folder);
     if (options.plays > 0) {
@@ -49,7 +35,7 @@ QList<Diagnostic> checkContent(const CheckOptions& options) {
     diagnostics += scripts.diagnostics;
     diagnostics += checkFixedFiles(folder);
     diagnostics += checkPictures(folder, scripts.pictures);
-    diagnostics += checkSoundsWith(folder, options.sounds);
+    diagnostics += checkSounds(folder, sounds);
     sortDiagnostics(diagnostics);
     return diagnostics;
 }

@@ -19,12 +19,12 @@ struct CheckOptions {
     QString folder;         // holds dat1/ and dat2/
     int plays = 0;          // stories simulated to cross-check the long-play findings
     std::uint32_t seed = 1; // the simulation's seed: the same seed gives the same findings
-    platform::MediaService* sounds = nullptr; // opens the sounds; null for the game's own service
 };
 
 // Runs every check over the folder: reachability in normal play, long plays, each script, the
-// pictures and sounds. The findings come sorted by file, then line.
-QList<Diagnostic> checkContent(const CheckOptions& options);
+// pictures, and the sounds as the media service opens them. The findings come sorted by file,
+// then line.
+QList<Diagnostic> checkContent(const CheckOptions& options, platform::MediaService& sounds);
 
 // Orders findings by file, then line, keeping the order of findings at the same place.
 void sortDiagnostics(QList<Diagnostic>& diagnostics);

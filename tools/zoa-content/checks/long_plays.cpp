@@ -1,22 +1,16 @@
 #include "checks/long_plays.h"
 
-#include "checks/reachability.h"
 #include "figures/figure_text.h"
 
 #include <QFileInfo>
-#include <QSet>
 
 namespace content {
 
 namespace {
 
 QString simulatedShare(const QString& event, const SimulationResult& simulated) {
-    int reached = 0;
-    for (const LongPlayEvent& found : simulated.events) {
-        reached = found.name == event ? found.stories : reached;
-    }
     return QStringLiteral(" (in %1 of %2 simulated %3)")
-        .arg(reached)
+        .arg(simulated.reached.value(event))
         .arg(simulated.stories)
         .arg(simulated.stories == 1 ? QStringLiteral("story") : QStringLiteral("stories"));
 }
@@ -25,15 +19,11 @@ QString simulatedShare(const QString& event, const SimulationResult& simulated) 
 
 QList<Diagnostic> checkLongPlays(const ContentFolder& folder, const StoryFigures& figures,
                                  const SimulationResult* simulated) {
-    QSet<QString> normalPlay;
-    for (const ReachableEvent& event : normalPlayEvents()) {
-        normalPlay.insert(event.name);
-    }
     QList<Diagnostic> diagnostics;
     for (const EventFigures& figure : figures.events) {
         const QString& event = figure.event.name;
         const QString path = folder.script(event);
-        if (normalPlay.contains(event) || figure.share < longPlayShareReported ||
+        if (figure.event.inNormalPlay() || figure.share < longPlayShareReported ||
             QFileInfo(path).isFile()) {
             continue;
         }

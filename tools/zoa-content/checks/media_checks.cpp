@@ -2,6 +2,7 @@
 
 #include "platform/media_service.h"
 #include "platform/picture.h"
+#include "sound/sound_module.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,7 +19,7 @@ struct FixedFile {
 
 constexpr FixedFile fixedFiles[] = {
     {"opn.bmp", "the title picture"},
-    {"bgm.wav", "the music"},
+    {sound::musicFile.data(), "the music"},
     {"se.wav", "the sound of each typed line"},
     {"se2.wav", "the sound of choices and settings"},
 };
@@ -42,13 +43,16 @@ bool pictureReadable(const QString& path) {
     return QFileInfo(path).isFile() && !platform::readPicture(path).isNull();
 }
 
-// Opens the sound as the game does and closes it again; the media service's answer.
+// Opens the sound as the game does, the music as music and any other sound as an effect, and
+// closes it again; the media service's answer.
 int tryOpenSound(platform::MediaService& sounds, const QString& path) {
+    const QString alias = QFileInfo(path).fileName() == sound::musicFile ? QStringLiteral("MIDI")
+                                                                         : QStringLiteral("WAVE");
     const QString command =
-        QStringLiteral("open \"%1\" alias WAVE").arg(QFileInfo(path).absoluteFilePath());
+        QStringLiteral("open \"%1\" alias %2").arg(QFileInfo(path).absoluteFilePath(), alias);
     const int code = sounds.send(command.toUtf8(), nullptr);
     if (code == platform::MediaOk) {
-        sounds.send(QByteArrayLiteral("close WAVE"), nullptr);
+        sounds.send((QStringLiteral("close ") + alias).toUtf8(), nullptr);
     }
     return code;
 }

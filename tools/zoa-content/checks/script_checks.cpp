@@ -2,6 +2,7 @@
 
 #include "platform/script_file.h"
 #include "player/script_line.h"
+#include "story/scene_selector.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +13,7 @@ namespace {
 
 // Scripts whose end returns to the title by design.
 bool endsWithoutChoice(const QString& event) {
-    return event == QLatin1String("end") || event == QLatin1String("name_end");
+    return event == story::creditsScene().event || event == story::endingEventName;
 }
 
 class ScriptChecker {
@@ -102,11 +103,11 @@ void ScriptChecker::checkText(int index, const QString& line) {
                            "keeps it inside the line")
                 .arg(lineFeed + 1));
     }
-    if (line.size() > longestLine) {
+    if (line.size() > player::longestScriptLine) {
         add(index, Severity::Warning,
             QStringLiteral("line of %1 characters, longer than %2")
                 .arg(line.size())
-                .arg(longestLine));
+                .arg(player::longestScriptLine));
     }
 }
 

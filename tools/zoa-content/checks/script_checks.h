@@ -9,9 +9,6 @@
 
 namespace content {
 
-// The lines beyond which a text line is suspect: longer ones are not shown whole.
-inline constexpr int longestLine = 32766;
-
 struct ScriptReport {
     QList<Diagnostic> diagnostics;
     QStringList pictures; // every existing picture file that a picture line names

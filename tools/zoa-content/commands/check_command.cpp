@@ -1,11 +1,12 @@
 #include "commands/check_command.h"
 
+#include "checks/check.h"
 #include "checks/json_output.h"
-#include "commands/command_line.h"
 #include "commands/exit_status.h"
 #include "figures/story_figures.h"
+#include "platform/sdl_media_service.h"
 
-#include <cstdio>
+#include <QCoreApplication>
 
 namespace content {
 
@@ -14,56 +15,50 @@ namespace {
 constexpr qulonglong maxPlays = 100000000;
 constexpr qulonglong maxSeed = 0xFFFFFFFFu;
 
-void printCheckUsage(std::FILE* stream) {
-    std::fprintf(stream, "usage: zoa-content check [FOLDER] [--json] [--plays N] [--seed S]\n");
-}
+struct CheckArguments {
+    CheckOptions options;
+    bool json = false;
+};
 
-} // namespace
-
-QString parseCheckArguments(const QStringList& arguments, const QString& programFolder,
-                            CheckCommand* command) {
-    ArgumentReader reader(
-        {QStringLiteral("--json"), QStringLiteral("--help"), QStringLiteral("-h")},
-        {QStringLiteral("--plays"), QStringLiteral("--seed")});
-    const QString problem = reader.read(arguments);
+// Returns an empty text, or what is wrong with the arguments.
+QString parseCheckArguments(const CommandLine& line, CheckArguments* parsed) {
+    ArgumentReader reader({QStringLiteral("--json")},
+                          {QStringLiteral("--plays"), QStringLiteral("--seed")});
+    const QString problem = reader.read(line.arguments);
     if (!problem.isEmpty()) {
         return problem;
     }
-    command->json = reader.has(QStringLiteral("--json"));
-    command->help = reader.has(QStringLiteral("--help")) || reader.has(QStringLiteral("-h"));
-    qulonglong plays = static_cast<qulonglong>(command->options.plays);
-    qulonglong seed = command->options.seed;
+    parsed->json = reader.has(QStringLiteral("--json"));
+    qulonglong plays = static_cast<qulonglong>(parsed->options.plays);
+    qulonglong seed = parsed->options.seed;
     for (const QString& wrong : {numberOption(reader, QStringLiteral("--plays"), maxPlays, &plays),
                                  numberOption(reader, QStringLiteral("--seed"), maxSeed, &seed)}) {
         if (!wrong.isEmpty()) {
             return wrong;
         }
     }
-    command->options.plays = static_cast<int>(plays);
-    command->options.seed = static_cast<std::uint32_t>(seed);
+    parsed->options.plays = static_cast<int>(plays);
+    parsed->options.seed = static_cast<std::uint32_t>(seed);
     if (reader.names().size() > 1) {
         return QStringLiteral("more than one folder given");
     }
-    command->options.folder = reader.names().isEmpty() ? defaultContentFolder(programFolder)
-                                                       : reader.names().constFirst();
-    return command->help ? QString() : checkContentFolder(command->options.folder);
+    parsed->options.folder = reader.names().isEmpty() ? defaultContentFolder(line.programFolder)
+                                                      : reader.names().constFirst();
+    return checkContentFolder(parsed->options.folder);
 }
 
-int runCheckCommand(const QStringList& arguments, const QString& programFolder) {
-    CheckCommand command;
-    const QString problem = parseCheckArguments(arguments, programFolder, &command);
+int runCheck(const CommandLine& line) {
+    QCoreApplication application(line.argc, line.argv);
+    CheckArguments parsed;
+    const QString problem = parseCheckArguments(line, &parsed);
     if (!problem.isEmpty()) {
-        std::fprintf(stderr, "zoa-content check: %s\n", qUtf8Printable(problem));
-        printCheckUsage(stderr);
-        return usageError;
+        return line.wrongUsage(problem);
     }
-    if (command.help) {
-        printCheckUsage(stdout);
-        return 0;
-    }
-    const QList<Diagnostic> diagnostics = checkContent(command.options);
+    // The sounds are loaded on SDL's dummy device: checking them needs no sound card.
+    platform::SdlMediaService sounds(platform::SdlMediaService::defaultMaxEffectBytes, "dummy");
+    const QList<Diagnostic> diagnostics = checkContent(parsed.options, sounds);
     const SeverityCounts counts = countSeverities(diagnostics);
-    if (command.json) {
+    if (parsed.json) {
         std::fputs(diagnosticsToJson(diagnostics).constData(), stdout);
     } else {
         printDiagnostics(diagnostics, stdout);
@@ -72,5 +67,15 @@ int runCheckCommand(const QStringList& arguments, const QString& programFolder) 
     }
     return counts.errors > 0 ? contentError : 0;
 }
+
+} // namespace
+
+const Command checkCommand = {
+    "check", "[FOLDER] [--json] [--plays N] [--seed S]",
+    "checks the scripts, pictures and sounds in FOLDER/dat1 and FOLDER/dat2 (default: the\n"
+    "      installed game's folder) for what breaks a play or may; --json prints the findings\n"
+    "      as JSON, --plays N simulates N stories as well to cross-check the shares of stories\n"
+    "      that reach long-play events, --seed S seeds that simulation (default 1)",
+    &runCheck};
 
 } // namespace content

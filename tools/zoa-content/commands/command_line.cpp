@@ -1,9 +1,22 @@
 #include "commands/command_line.h"
 
+#include "commands/exit_status.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 namespace content {
+
+int CommandLine::wrongUsage(const QString& problem) const {
+    std::fprintf(stderr, "zoa-content %s: %s\nusage: zoa-content %s %s\n", command.name,
+                 qUtf8Printable(problem), command.name, command.arguments);
+    return usageError;
+}
+
+void printUsage(const Command& command, std::FILE* stream) {
+    std::fprintf(stream, "usage: zoa-content %s %s\n      %s\n", command.name, command.arguments,
+                 command.summary);
+}
 
 QString ArgumentReader::read(const QStringList& arguments) {
     bool optionsEnded = false;

@@ -4,7 +4,37 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
+
 namespace content {
+
+struct CommandLine;
+
+// A command of zoa-content: an entry in main.cpp's table and a file of its own, whose usage is
+// written here once. Every command takes --help (main.cpp answers it with the usage).
+struct Command {
+    const char* name;
+    const char* arguments; // what follows the name: "[FOLDER] [--json] ..."
+    const char* summary;   // what it does, its lines after the first indented by six blanks
+    // Makes the application the command needs and runs it; returns the exit status.
+    int (*run)(const CommandLine& line);
+};
+
+// What a command runs with.
+struct CommandLine {
+    const Command& command;
+    QStringList arguments; // after the command's name
+    QString programFolder; // where zoa-content's program file is
+    int& argc;             // the program's own, for the command's application
+    char** argv;
+
+    // Prints "zoa-content NAME: problem" and the command's usage line to standard error; returns
+    // usageError.
+    int wrongUsage(const QString& problem) const;
+};
+
+// "usage: zoa-content NAME ARGUMENTS", then the summary.
+void printUsage(const Command& command, std::FILE* stream);
 
 // What the commands share in reading their arguments.
 

@@ -1,7 +1,6 @@
 #include "commands/play_command.h"
 
 #include "commands/command_line.h"
-#include "commands/exit_status.h"
 #include "figures/rule_events.h"
 #include "platform/host_facts.h"
 #include "window/fom.h"
@@ -10,16 +9,11 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include <cstdio>
-
 namespace content {
 
 namespace {
 
 constexpr qulonglong largestCounter = 255;
-
-const char* const usage =
-    "usage: zoa-content play EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N]\n";
 
 // The real screen, with the content of the author's folder in place of the program's.
 class ContentHostFacts : public platform::QtHostFacts {
@@ -52,11 +46,9 @@ QString parseAffinity(const QString& text, story::Counters* affinity) {
 
 QString parsePlayArguments(const QStringList& arguments, const QString& programFolder,
                            PlayCommand* command) {
-    ArgumentReader reader({QStringLiteral("--help"), QStringLiteral("-h")},
-                          {QStringLiteral("--affinity"), QStringLiteral("--answers")});
+    ArgumentReader reader({}, {QStringLiteral("--affinity"), QStringLiteral("--answers")});
     QString problem = reader.read(arguments);
-    command->help = reader.has(QStringLiteral("--help")) || reader.has(QStringLiteral("-h"));
-    if (!problem.isEmpty() || command->help) {
+    if (!problem.isEmpty()) {
         return problem;
     }
     const QStringList& names = reader.names();
@@ -93,26 +85,26 @@ void startPlay(Fom& fom, const PlayCommand& command) {
                     command.event.character);
 }
 
-int runPlayCommand(int argc, char* argv[]) {
+namespace {
+
+// The arguments are read before the window system is reached.
+int runPlay(const CommandLine& line) {
     PlayCommand command;
-    QString problem;
-    {
-        // The arguments are read before the window system is reached.
-        QCoreApplication reading(argc, argv);
-        problem = parsePlayArguments(QCoreApplication::arguments().mid(2),
-                                     QCoreApplication::applicationDirPath(), &command);
-    }
+    const QString problem = parsePlayArguments(line.arguments, line.programFolder, &command);
     if (!problem.isEmpty()) {
-        std::fprintf(stderr, "zoa-content play: %s\n", qUtf8Printable(problem));
-        return usageError;
+        return line.wrongUsage(problem);
     }
-    if (command.help) {
-        std::fputs(usage, stdout);
-        return 0;
-    }
-    QApplication app(argc, argv);
+    QApplication app(line.argc, line.argv);
     ContentHostFacts host(command.folder);
     return runGame(host, [&command](Fom& fom) { startPlay(fom, command); });
 }
+
+} // namespace
+
+const Command playCommand = {
+    "play", "EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N]",
+    "opens the game's window over FOLDER's content (default as for check) at EVENT, with the\n"
+    "      character counters and the answer count given (default 0), to play on from there",
+    &runPlay};
 
 } // namespace content

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/command_line.h"
 #include "figures/story_model.h"
 
 #include <QString>
@@ -16,11 +17,9 @@ struct PlayCommand {
     ReachableEvent event;
     story::Counters affinity{};
     std::uint8_t answers = 0;
-    bool help = false;
 };
 
-// Reads "EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N]" into *command. Returns what
-// is wrong with the arguments, or an empty text.
+// Reads playCommand's arguments into *command. Returns what is wrong with them, or an empty text.
 QString parsePlayArguments(const QStringList& arguments, const QString& programFolder,
                            PlayCommand* command);
 
@@ -29,8 +28,8 @@ QString parsePlayArguments(const QStringList& arguments, const QString& programF
 void startPlay(Fom& fom, const PlayCommand& command);
 
 // "zoa-content play": reads the arguments before any window opens, then plays the event in the
-// game's window until it is closed. Returns the exit status: usageError for a wrong command
-// line, 1 when the game cannot start (no title picture), else 0.
-int runPlayCommand(int argc, char* argv[]);
+// game's window until it is closed. The exit status is 1 when the game cannot start (no title
+// picture).
+extern const Command playCommand;
 
 } // namespace content

@@ -15,14 +15,14 @@ using ChanceTable = std::vector<std::vector<double>>;
 ChanceTable turnsBefore(double first, double second, int firstTurns, int secondTurns);
 
 // [k][l]: chance that the k-th turn of the first part comes after exactly l turns of the second,
-// with the story still going on then: the third part, which can end it, has had i turns of its
-// own, with going[i] the chance that its run has not ended after them.
-ChanceTable turnsBeforeWhileGoing(double first, double second, double third, int firstTurns,
-                                  int secondTurns, const std::vector<double>& going);
+// before the third part, which can end the story, has ended it: with survival[i] the chance that
+// the third part's run has not ended after i turns of its own.
+ChanceTable turnsBeforeTheEnd(double first, double second, double third, int firstTurns,
+                              int secondTurns, const std::vector<double>& survival);
 
-// [k]: chance that the story still goes on when the k-th turn of the first part comes, the
-// second part being the one that can end it.
-std::vector<double> goingAtTurns(double first, double second, int firstTurns,
-                                 const std::vector<double>& going);
+// [k]: chance that the k-th turn of the first part comes before the end of the story, the second
+// part being the one that can end it, with the survival of its run as above.
+std::vector<double> chanceTurnsCome(double first, double second, int firstTurns,
+                                    const std::vector<double>& survival);
 
 } // namespace content

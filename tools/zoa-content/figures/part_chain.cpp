@@ -2,20 +2,20 @@
 
 namespace content {
 
-PartChain::PartChain(const StoryPart& part)
-    : part_(part) {
+PartChain::PartChain(const StoryRules& rules, const StoryPart& part)
+    : rules_(rules)
+    , values_(part.values) {
     Turn start;
     start.places.insert({StoryState{}, -1}, 1.0);
     turns_.push_back(start);
 }
 
-int PartChain::eventIndex(const QString& event, int character) {
+int PartChain::eventIndex(const QString& event) {
     const auto it = indexOf_.constFind(event);
     if (it != indexOf_.cend()) {
         return *it;
     }
     events_.append(event);
-    characters_.push_back(character);
     return *indexOf_.insert(event, static_cast<int>(events_.size()) - 1);
 }
 
@@ -25,11 +25,11 @@ const std::vector<PartChain::Move>& PartChain::moves(const StoryState& state) {
         return *it;
     }
     std::vector<Move> moves;
-    const double valueChance = 1.0 / static_cast<double>(part_.values.size());
-    for (const int s : part_.values) {
-        for (const StoryStep& step : storySteps(s, state)) {
-            moves.push_back({eventIndex(step.event, step.character), step.next,
-                             valueChance * step.chance, step.event == story::endingEventName});
+    const double valueChance = 1.0 / static_cast<double>(values_.size());
+    for (const int s : values_) {
+        for (const StoryStep& step : rules_.steps(s, state)) {
+            moves.push_back({eventIndex(step.event), step.next, valueChance * step.chance,
+                             step.event == story::endingEventName});
         }
     }
     return *moves_.insert(state, std::move(moves));
@@ -37,7 +37,7 @@ const std::vector<PartChain::Move>& PartChain::moves(const StoryState& state) {
 
 void PartChain::addTurn() {
     Turn next;
-    next.going = 0;
+    next.survival = 0;
     const QHash<Place, double>& places = turns_.back().places;
     for (auto it = places.cbegin(); it != places.cend(); ++it) {
         for (const Move& move : moves(it.key().state)) {
@@ -49,7 +49,7 @@ void PartChain::addTurn() {
             }
             if (!move.ends) {
                 next.places[{move.next, move.event}] += chance;
-                next.going += chance;
+                next.survival += chance;
             }
         }
     }
@@ -61,7 +61,7 @@ double PartChain::shown(int k, int event) const {
     return std::size_t(event) < shown.size() ? shown[event] : 0.0;
 }
 
-std::vector<double> PartChain::firstShown(int event) const {
+std::vector<double> PartChain::firstPassage(int event) const {
     std::vector<double> first(turns_.size(), 0.0);
     QHash<StoryState, double> unseen{{StoryState{}, 1.0}};
     for (std::size_t k = 1; k < turns_.size(); ++k) {

@@ -12,29 +12,29 @@
 
 namespace content {
 
-// One part's run through the story, turn by turn: at each of its turns one of its values comes,
-// each with the same chance, and the answer takes the story on. Turn 0 is the story's start; a
-// run stops at the ending. Counted over every way the draws and the answers can go.
+// One part's run through the story, turn by turn, as a Markov chain over the story states the
+// part's values reach: at each of its turns one of its values comes, each with the same chance,
+// and the answer takes the story on. Turn 0 is the story's start; a run stops at the ending.
+// Counted over every way the draws and the answers can go.
 class PartChain {
 public:
-    explicit PartChain(const StoryPart& part);
+    PartChain(const StoryRules& rules, const StoryPart& part);
 
     // Turns counted so far.
     int turns() const { return static_cast<int>(turns_.size()) - 1; }
     void addTurn();
 
-    // Chance that the run has not ended after turn k.
-    double going(int k) const { return turns_.at(k).going; }
+    // Chance that the run has not ended after turn k: its survival.
+    double survival(int k) const { return turns_.at(k).survival; }
     // The events the turns counted so far can show, by index, in the order first met.
     const QStringList& events() const { return events_; }
-    // The character an event meets, or story::noCharacter.
-    int character(int event) const { return characters_.at(event); }
     // Chance that turn k shows the event.
     double shown(int k, int event) const;
     // Chance that turn k - 1 shows one event and turn k the other, for each such pair.
     const QHash<QPair<int, int>, double>& followed(int k) const { return turns_.at(k).followed; }
-    // Chance that turn k (from 1 to turns()) shows the event for the first time in the run.
-    std::vector<double> firstShown(int event) const;
+    // Chance that turn k (from 1 to turns()) shows the event for the first time in the run: the
+    // event's first passage.
+    std::vector<double> firstPassage(int event) const;
 
 private:
     struct Move {
@@ -56,16 +56,16 @@ private:
         QHash<Place, double> places;
         std::vector<double> shown; // by event
         QHash<QPair<int, int>, double> followed;
-        double going = 1;
+        double survival = 1;
     };
 
     const std::vector<Move>& moves(const StoryState& state);
-    int eventIndex(const QString& event, int character);
+    int eventIndex(const QString& event);
 
-    StoryPart part_;
+    StoryRules rules_;
+    std::vector<int> values_;
     std::vector<Turn> turns_;
     QStringList events_;
-    std::vector<int> characters_;
     QHash<QString, int> indexOf_;
     QHash<StoryState, std::vector<Move>> moves_;
 };

@@ -1,8 +1,6 @@
 #include "figures/rule_events.h"
 
-#include <QSet>
-
-#include <deque>
+#include "figures/story_parts.h"
 
 namespace content {
 
@@ -14,9 +12,18 @@ QMap<QString, ReachableEvent> findRuleEvents() {
         events.insert(event.name, event);
     }
     for (const StoryPart& part : storyParts()) {
-        const QHash<QString, int> found = partEvents(part);
-        for (auto it = found.cbegin(); it != found.cend(); ++it) {
-            events.insert(it.key(), answeredEvent(it.key(), it.value()));
+        for (const ReachableEvent& event : part.events) {
+            events.insert(event.name, event);
+        }
+    }
+    return events;
+}
+
+QList<ReachableEvent> findNormalPlayEvents() {
+    QList<ReachableEvent> events;
+    for (const ReachableEvent& event : ruleEvents()) {
+        if (event.inNormalPlay()) {
+            events.append(event);
         }
     }
     return events;
@@ -24,28 +31,13 @@ QMap<QString, ReachableEvent> findRuleEvents() {
 
 } // namespace
 
-QHash<QString, int> partEvents(const StoryPart& part) {
-    QHash<QString, int> events;
-    QSet<StoryState> seen{StoryState{}};
-    std::deque<StoryState> queue{StoryState{}};
-    while (!queue.empty()) {
-        const StoryState from = queue.front();
-        queue.pop_front();
-        for (const int s : part.values) {
-            for (const StoryStep& step : storySteps(s, from)) {
-                events.insert(step.event, step.character);
-                if (step.event != story::endingEventName && !seen.contains(step.next)) {
-                    seen.insert(step.next);
-                    queue.push_back(step.next);
-                }
-            }
-        }
-    }
+const QMap<QString, ReachableEvent>& ruleEvents() {
+    static const QMap<QString, ReachableEvent> events = findRuleEvents();
     return events;
 }
 
-const QMap<QString, ReachableEvent>& ruleEvents() {
-    static const QMap<QString, ReachableEvent> events = findRuleEvents();
+const QList<ReachableEvent>& normalPlayEvents() {
+    static const QList<ReachableEvent> events = findNormalPlayEvents();
     return events;
 }
 

@@ -1,10 +1,8 @@
 #include "figures/simulation.h"
 
-#include "checks/reachability.h"
 #include "platform/random_source.h"
 #include "story/scene_selector.h"
 
-#include <QMap>
 #include <QSet>
 
 namespace content {
@@ -19,19 +17,15 @@ QSet<QString> playStory(platform::RandomSource& random) {
     QSet<QString> reached;
     story::Counters affinity{};
     std::uint8_t answers = 0;
-    int s = platform::uniformIndex(random.next(), selectorValues);
+    int s = platform::uniformIndex(random.next(), story::selectorValues);
     for (int step = 0; step < maxAnswersPerStory; ++step) {
         // The game puts caption "a" on a random one of the two choices; the player picks one.
         const int placedA = platform::uniformIndex(random.next(), 2);
         const int picked = platform::uniformIndex(random.next(), 2);
+        const QString key = picked == placedA ? story::answerA : story::answerB;
         const story::SceneDraw draw = story::drawScene(s, affinity, random);
-        s = platform::uniformIndex(random.next(), selectorValues);
-        if (draw.character != story::noCharacter) {
-            reached.insert(story::characterEventName(draw.character, draw.scene));
-            continue;
-        }
-        const QString key = picked == placedA ? QStringLiteral("a") : QStringLiteral("b");
-        const QString event = story::answerEvent(key, draw.scene, answers);
+        s = platform::uniformIndex(random.next(), story::selectorValues);
+        const QString event = story::answeredScene(draw, key, answers).event;
         reached.insert(event);
         if (event == story::endingEventName) {
             break;
@@ -42,33 +36,14 @@ QSet<QString> playStory(platform::RandomSource& random) {
 
 } // namespace
 
-QHash<QString, int> sampleStories(int stories, std::uint32_t seed) {
-    platform::SeededRandom random(seed);
-    QHash<QString, int> counts;
-    for (int i = 0; i < stories; ++i) {
-        for (const QString& name : playStory(random)) {
-            ++counts[name];
-        }
-    }
-    return counts;
-}
-
 SimulationResult simulateStories(int stories, std::uint32_t seed) {
-    QSet<QString> normalPlay;
-    for (const ReachableEvent& event : normalPlayEvents()) {
-        normalPlay.insert(event.name);
-    }
-    const QHash<QString, int> counts = sampleStories(stories, seed);
-    QMap<QString, int> longPlay;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (!normalPlay.contains(it.key())) {
-            longPlay.insert(it.key(), it.value());
-        }
-    }
+    platform::SeededRandom random(seed);
     SimulationResult result;
     result.stories = stories;
-    for (auto it = longPlay.cbegin(); it != longPlay.cend(); ++it) {
-        result.events.append({it.key(), it.value()});
+    for (int i = 0; i < stories; ++i) {
+        for (const QString& name : playStory(random)) {
+            ++result.reached[name];
+        }
     }
     return result;
 }

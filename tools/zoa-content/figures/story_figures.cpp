@@ -2,11 +2,12 @@
 
 #include "figures/interleaving.h"
 #include "figures/part_chain.h"
-#include "figures/rule_events.h"
+#include "figures/story_parts.h"
 
 #include <QHash>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace content {
 
@@ -16,57 +17,67 @@ namespace {
 constexpr int turnLimit = 100000;
 
 // The event every story starts with.
-const QString titleEvent = titleEvents().front().name;
+QString titleEvent() {
+    return story::openingScene().event;
+}
 
 // A part's run with its share of the selector values and, at each of its turns, the chance that
-// the story still goes on then. The ending part's own run already counts its ending.
+// the turn comes before the story ends. The ending part's own run stops at the ending, so each
+// of its turns counts in full.
 struct PartRun {
+    const StoryPart* part;
     PartChain chain;
     double weight = 0;
-    std::vector<double> going;
+    std::vector<double> turnComes;
 };
 
-std::vector<double> goingOf(const PartChain& chain) {
-    std::vector<double> going;
+std::vector<double> survivalOf(const PartChain& chain) {
+    std::vector<double> survival;
     for (int k = 0; k <= chain.turns(); ++k) {
-        going.push_back(chain.going(k));
+        survival.push_back(chain.survival(k));
     }
-    return going;
+    return survival;
 }
 
 void runEndingPart(PartRun& run) {
-    while (run.chain.going(run.chain.turns()) >= storyFiguresCut && run.chain.turns() < turnLimit) {
+    while (run.chain.survival(run.chain.turns()) >= storyFiguresCut &&
+           run.chain.turns() < turnLimit) {
         run.chain.addTurn();
     }
-    run.going.assign(run.chain.turns() + 1, 1.0);
+    run.turnComes.assign(run.chain.turns() + 1, 1.0);
 }
 
-// Runs a part for as many turns as come in stories still going with more than the cut.
+// Runs a part for as many turns as come before the end with more than the cut.
 void runOtherPart(PartRun& run, const PartRun& ending) {
-    const std::vector<double> endingGoing = goingOf(ending.chain);
+    const std::vector<double> endingSurvival = survivalOf(ending.chain);
     int turns = 16;
     for (;;) {
-        run.going = goingAtTurns(run.weight, ending.weight, turns, endingGoing);
-        if (run.going.back() < storyFiguresCut || turns >= turnLimit) {
+        run.turnComes = chanceTurnsCome(run.weight, ending.weight, turns, endingSurvival);
+        if (run.turnComes.back() < storyFiguresCut || turns >= turnLimit) {
             break;
         }
         turns *= 2;
     }
-    while (run.going.size() > 1 && run.going.back() < storyFiguresCut) {
-        run.going.pop_back();
+    while (run.turnComes.size() > 1 && run.turnComes.back() < storyFiguresCut) {
+        run.turnComes.pop_back();
     }
-    while (run.chain.turns() < static_cast<int>(run.going.size()) - 1) {
+    while (run.chain.turns() < static_cast<int>(run.turnComes.size()) - 1) {
         run.chain.addTurn();
     }
 }
 
-// The runs of all parts; the part that can end the story comes first.
-std::vector<PartRun> runParts() {
+// The runs of all parts; the part that holds the ending comes first.
+std::vector<PartRun> runParts(const StoryRules& rules, const std::vector<StoryPart>& parts) {
+    const auto ending = std::find_if(parts.begin(), parts.end(), [](const StoryPart& part) {
+        return part.events.contains(story::endingEventName);
+    });
+    if (ending == parts.end()) {
+        throw std::logic_error("no selector value leads to the ending: stories never end");
+    }
     std::vector<PartRun> runs;
-    for (const StoryPart& part : storyParts()) {
-        PartRun run{PartChain(part), static_cast<double>(part.values.size()), {}};
-        const bool ends = partEvents(part).contains(story::endingEventName);
-        runs.insert(ends ? runs.begin() : runs.end(), std::move(run));
+    for (const StoryPart& part : parts) {
+        PartRun run{&part, PartChain(rules, part), static_cast<double>(part.values.size()), {}};
+        runs.insert(&part == &*ending ? runs.begin() : runs.end(), std::move(run));
     }
     runEndingPart(runs.front());
     for (std::size_t i = 1; i < runs.size(); ++i) {
@@ -75,10 +86,10 @@ std::vector<PartRun> runParts() {
     return runs;
 }
 
-double sumOver(const std::vector<double>& chances, const std::vector<double>& going) {
+double sumOver(const std::vector<double>& chances, const std::vector<double>& turnComes) {
     double sum = 0;
-    for (std::size_t k = 1; k < chances.size() && k < going.size(); ++k) {
-        sum += chances[k] * going[k];
+    for (std::size_t k = 1; k < chances.size() && k < turnComes.size(); ++k) {
+        sum += chances[k] * turnComes[k];
     }
     return sum;
 }
@@ -117,30 +128,30 @@ void countEvents(const PartRun& run, QMap<QString, EventFigures>& events, StepCo
             shown.push_back(chain.shown(k, e));
         }
         const QString& name = chain.events().at(e);
-        counts.addVisits(name, sumOver(shown, run.going));
-        const double share = sumOver(chain.firstShown(e), run.going);
+        counts.addVisits(name, sumOver(shown, run.turnComes));
+        const double share = sumOver(chain.firstPassage(e), run.turnComes);
         if (share >= storyFiguresCut) {
-            events.insert(name, {answeredEvent(name, chain.character(e)), share});
+            events.insert(name, {run.part->events.value(name), share});
         }
     }
 }
 
 // The story's first answer: a turn of any part.
-void countFirstSteps(const PartRun& run, StepCounts& counts) {
+void countFirstSteps(const PartRun& run, double values, StepCounts& counts) {
     for (int e = 0; e < run.chain.events().size(); ++e) {
-        counts.add(titleEvent, run.chain.events().at(e),
-                   run.weight / selectorValues * run.chain.shown(1, e));
+        counts.add(titleEvent(), run.chain.events().at(e),
+                   run.weight / values * run.chain.shown(1, e));
     }
 }
 
 // An answer followed by the next turn of the same part.
-void countStepsWithin(const PartRun& run, StepCounts& counts) {
+void countStepsWithin(const PartRun& run, double values, StepCounts& counts) {
     const PartChain& chain = run.chain;
     for (int k = 2; k <= chain.turns(); ++k) {
         const auto& followed = chain.followed(k);
         for (auto it = followed.cbegin(); it != followed.cend(); ++it) {
             counts.add(chain.events().at(it.key().first), chain.events().at(it.key().second),
-                       it.value() * run.going[k - 1] * run.weight / selectorValues);
+                       it.value() * run.turnComes[k - 1] * run.weight / values);
         }
     }
 }
@@ -148,7 +159,7 @@ void countStepsWithin(const PartRun& run, StepCounts& counts) {
 // An answer at a turn of one part followed by a turn of another: weighs each pair of turns k of
 // `from` and l + 1 of `to` by the chance that `to` has had l turns when the k-th of `from` comes.
 void countStepsBetween(const PartRun& from, const PartRun& to, const ChanceTable& before,
-                       StepCounts& counts) {
+                       double values, StepCounts& counts) {
     const PartChain& a = from.chain;
     const PartChain& b = to.chain;
     for (int x = 0; x < a.events().size(); ++x) {
@@ -166,17 +177,17 @@ void countStepsBetween(const PartRun& from, const PartRun& to, const ChanceTable
             for (int l = 0; l < b.turns(); ++l) {
                 count += atTurns[l] * b.shown(l + 1, y);
             }
-            counts.add(a.events().at(x), b.events().at(y), count * to.weight / selectorValues);
+            counts.add(a.events().at(x), b.events().at(y), count * to.weight / values);
         }
     }
 }
 
-void countSteps(const std::vector<PartRun>& runs, StepCounts& counts) {
+void countSteps(const std::vector<PartRun>& runs, double values, StepCounts& counts) {
     const PartRun& ending = runs.front();
-    const std::vector<double> endingGoing = goingOf(ending.chain);
+    const std::vector<double> endingSurvival = survivalOf(ending.chain);
     for (const PartRun& from : runs) {
-        countFirstSteps(from, counts);
-        countStepsWithin(from, counts);
+        countFirstSteps(from, values, counts);
+        countStepsWithin(from, values, counts);
         for (const PartRun& to : runs) {
             if (&from == &to) {
                 continue;
@@ -186,31 +197,32 @@ void countSteps(const std::vector<PartRun>& runs, StepCounts& counts) {
             const bool endingTakesPart = &from == &ending || &to == &ending;
             const ChanceTable before =
                 endingTakesPart ? turnsBefore(from.weight, to.weight, fromTurns, toTurns)
-                                : turnsBeforeWhileGoing(from.weight, to.weight, ending.weight,
-                                                        fromTurns, toTurns, endingGoing);
-            countStepsBetween(from, to, before, counts);
+                                : turnsBeforeTheEnd(from.weight, to.weight, ending.weight,
+                                                    fromTurns, toTurns, endingSurvival);
+            countStepsBetween(from, to, before, values, counts);
         }
     }
 }
 
 // The number of answers up to the ending: the ending part's turn that ends the story plus the
 // other parts' turns before it.
-void countAnswers(const PartRun& ending, StoryFigures& figures) {
+void countAnswers(const PartRun& ending, double values, StoryFigures& figures) {
     const PartChain& chain = ending.chain;
-    const double others = selectorValues - ending.weight;
+    const double others = values - ending.weight;
     std::vector<double> answers;
     for (int otherTurns = 2 * chain.turns();; otherTurns *= 2) {
         const ChanceTable before = turnsBefore(ending.weight, others, chain.turns(), otherTurns);
         answers.assign(chain.turns() + otherTurns + 1, 0.0);
         double total = 0;
         for (int j = 1; j <= chain.turns(); ++j) {
-            const double endsHere = chain.going(j - 1) - chain.going(j);
+            const double endsHere = chain.survival(j - 1) - chain.survival(j);
             for (int n = 0; n <= otherTurns; ++n) {
                 answers[j + n] += endsHere * before[j][n];
                 total += endsHere * before[j][n];
             }
         }
-        if (total >= 1 - chain.going(chain.turns()) - storyFiguresCut || otherTurns >= turnLimit) {
+        if (total >= 1 - chain.survival(chain.turns()) - storyFiguresCut ||
+            otherTurns >= turnLimit) {
             break;
         }
     }
@@ -237,25 +249,27 @@ void countAnswers(const PartRun& ending, StoryFigures& figures) {
 
 } // namespace
 
-StoryFigures computeStoryFigures() {
+StoryFigures computeStoryFigures(const StoryRules& rules) {
     StoryFigures figures;
-    const std::vector<PartRun> runs = runParts();
+    const std::vector<StoryPart> parts = findStoryParts(rules);
+    const std::vector<PartRun> runs = runParts(rules, parts);
+    const double values = rules.selectorValues;
     for (const ReachableEvent& event : titleEvents()) {
-        figures.events.insert(event.name, {event, event.name == titleEvent ? 1.0 : 0.0});
+        figures.events.insert(event.name, {event, event.name == titleEvent() ? 1.0 : 0.0});
     }
     StepCounts counts;
-    counts.addVisits(titleEvent, 1.0);
+    counts.addVisits(titleEvent(), 1.0);
     for (const PartRun& run : runs) {
         countEvents(run, figures.events, counts);
     }
-    countSteps(runs, counts);
+    countSteps(runs, values, counts);
     figures.steps = counts.steps(figures.events);
-    countAnswers(runs.front(), figures);
+    countAnswers(runs.front(), values, figures);
     return figures;
 }
 
 const StoryFigures& storyFigures() {
-    static const StoryFigures figures = computeStoryFigures();
+    static const StoryFigures figures = computeStoryFigures(StoryRules());
     return figures;
 }
 

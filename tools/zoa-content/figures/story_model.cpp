@@ -4,15 +4,9 @@
 
 #include <QHash>
 
-#include <array>
-
 namespace content {
 
 namespace {
-
-// The random scenes of rows 0 and 2 are uniformIndex(r, 8): these draws, one in the middle of
-// each eighth of [0, 1), give each of them once.
-constexpr int randomAlternatives = 8;
 
 // Gives the same number at every draw and counts the draws.
 class FixedRandom : public platform::RandomSource {
@@ -48,8 +42,6 @@ struct AnswerEvent {
     std::uint8_t answers = 0; // the count after the answer
 };
 
-const std::array<QString, 2> keys = {QStringLiteral("a"), QStringLiteral("b")};
-
 const AnswerEvent& answerEvent(int key, int scene, std::uint8_t answers) {
     static QHash<std::uint32_t, AnswerEvent> events;
     const std::uint32_t id = static_cast<std::uint32_t>(key) << 24 |
@@ -59,7 +51,7 @@ const AnswerEvent& answerEvent(int key, int scene, std::uint8_t answers) {
     if (it == events.end()) {
         AnswerEvent event;
         event.answers = answers;
-        event.name = story::answerEvent(keys[key], scene, event.answers);
+        event.name = story::answerEvent(story::answerKeys[key], scene, event.answers);
         it = events.insert(id, event);
     }
     return *it;
@@ -68,15 +60,17 @@ const AnswerEvent& answerEvent(int key, int scene, std::uint8_t answers) {
 } // namespace
 
 QList<ReachableEvent> titleEvents() {
-    return {{QStringLiteral("zoa"), QStringLiteral("zoa"), {}}, {QStringLiteral("end"), {}, {}}};
+    QList<ReachableEvent> events;
+    for (const story::Scene& scene : {story::openingScene(), story::creditsScene()}) {
+        events.append({scene.event, scene.picture, {}, scene.character});
+    }
+    return events;
 }
 
-ReachableEvent answeredEvent(const QString& event, int character) {
-    if (character == story::noCharacter) {
-        return {event, event, {}};
-    }
-    return {event, story::characterPictureName(character), story::facePictureName(character),
-            character};
+ReachableEvent answeredEvent(const QString& event, int character, int scene) {
+    const QString face =
+        character == story::noCharacter ? QString() : story::facePictureName(character);
+    return {event, story::scenePicture(event, character), face, character, scene};
 }
 
 std::size_t qHash(const StoryState& state, std::size_t seed) {
@@ -89,8 +83,10 @@ std::size_t qHash(const StoryState& state, std::size_t seed) {
 
 std::vector<SelectorOutcome> selectorOutcomes(int s, const story::Counters& from) {
     std::vector<SelectorOutcome> outcomes;
-    for (int i = 0; i < randomAlternatives; ++i) {
-        FixedRandom random((static_cast<float>(i) + 0.5f) / randomAlternatives);
+    // A random scene is uniformIndex(r, randomScenes): these draws, one in the middle of each
+    // share of [0, 1), give each of them once.
+    for (int i = 0; i < story::randomScenes; ++i) {
+        FixedRandom random((static_cast<float>(i) + 0.5f) / story::randomScenes);
         SelectorOutcome outcome{{}, from, 1.0};
         outcome.draw = story::drawScene(s, outcome.counters, random);
         outcomes.push_back(outcome);
@@ -99,7 +95,7 @@ std::vector<SelectorOutcome> selectorOutcomes(int s, const story::Counters& from
         }
     }
     for (SelectorOutcome& outcome : outcomes) {
-        outcome.chance = 1.0 / randomAlternatives;
+        outcome.chance = 1.0 / story::randomScenes;
     }
     return outcomes;
 }
@@ -110,16 +106,18 @@ std::vector<StoryStep> storySteps(int s, const StoryState& from) {
         if (outcome.draw.character != story::noCharacter) {
             steps.push_back({characterEvent(outcome.draw),
                              outcome.draw.character,
+                             outcome.draw.scene,
                              {outcome.counters, from.answers},
                              outcome.chance});
             continue;
         }
-        for (int key = 0; key < int(keys.size()); ++key) {
+        for (int key = 0; key < int(story::answerKeys.size()); ++key) {
             const AnswerEvent& event = answerEvent(key, outcome.draw.scene, from.answers);
             steps.push_back({event.name,
                              story::noCharacter,
+                             outcome.draw.scene,
                              {outcome.counters, event.answers},
-                             outcome.chance / 2});
+                             outcome.chance / story::answerKeys.size()});
         }
     }
     return steps;

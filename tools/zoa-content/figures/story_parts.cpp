@@ -1,10 +1,10 @@
 #include "figures/story_parts.h"
 
-#include "checks/reachability.h"
-#include "figures/story_model.h"
+#include <QSet>
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <map>
 #include <numeric>
 
@@ -55,9 +55,9 @@ struct Effect {
     bool operator==(const Effect&) const = default;
 };
 
-std::vector<Effect> effects(int s, const StoryState& from) {
+std::vector<Effect> effects(const StoryRules& rules, int s, const StoryState& from) {
     std::vector<Effect> effects;
-    for (const StoryStep& step : storySteps(s, from)) {
+    for (const StoryStep& step : rules.steps(s, from)) {
         Effect effect{step.event, {}, step.chance};
         for (int c = 0; c < components; ++c) {
             effect.moved[c] = valueOf(step.next, c) - valueOf(from, c);
@@ -68,16 +68,16 @@ std::vector<Effect> effects(int s, const StoryState& from) {
 }
 
 // The components value s changes or depends on, as bits.
-unsigned touchedComponents(int s, const std::vector<StoryState>& states) {
+unsigned touchedComponents(const StoryRules& rules, int s, const std::vector<StoryState>& states) {
     unsigned touched = 0;
     for (const StoryState& state : states) {
-        const std::vector<Effect> here = effects(s, state);
+        const std::vector<Effect> here = effects(rules, s, state);
         for (int c = 0; c < components; ++c) {
             StoryState raised = state;
             ++component(raised, c);
             const bool moves = std::any_of(here.begin(), here.end(),
                                            [c](const Effect& effect) { return effect.moved[c]; });
-            if (moves || effects(s, raised) != here) {
+            if (moves || effects(rules, s, raised) != here) {
                 touched |= 1u << c;
             }
         }
@@ -85,16 +85,15 @@ unsigned touchedComponents(int s, const std::vector<StoryState>& states) {
     return touched;
 }
 
-} // namespace
-
 // Values that touch a common component share a part, and so do values linked through others.
-std::vector<StoryPart> findStoryParts() {
+std::vector<std::vector<int>> valuesByComponents(const StoryRules& rules) {
     const std::vector<StoryState> states = probeStates();
-    std::vector<unsigned> touched(selectorValues);
-    std::vector<int> partOf(selectorValues);
+    const int values = rules.selectorValues;
+    std::vector<unsigned> touched(values);
+    std::vector<int> partOf(values);
     std::iota(partOf.begin(), partOf.end(), 0);
-    for (int s = 0; s < selectorValues; ++s) {
-        touched[s] = touchedComponents(s, states);
+    for (int s = 0; s < values; ++s) {
+        touched[s] = touchedComponents(rules, s, states);
         for (int t = 0; t < s; ++t) {
             if ((touched[s] & touched[t]) != 0) {
                 const int joined = partOf[s];
@@ -102,19 +101,74 @@ std::vector<StoryPart> findStoryParts() {
             }
         }
     }
-    std::map<int, StoryPart> parts;
-    for (int s = 0; s < selectorValues; ++s) {
-        parts[partOf[s]].values.push_back(s);
+    std::map<int, std::vector<int>> parts;
+    for (int s = 0; s < values; ++s) {
+        parts[partOf[s]].push_back(s);
     }
-    std::vector<StoryPart> list;
+    std::vector<std::vector<int>> list;
     for (const auto& [name, part] : parts) {
         list.push_back(part);
     }
     return list;
 }
 
+// The events the values' answers can start in a story of any length (the counters stop at 255).
+QHash<QString, ReachableEvent> partEvents(const StoryRules& rules, const std::vector<int>& values) {
+    QHash<QString, ReachableEvent> events;
+    QSet<StoryState> seen{StoryState{}};
+    std::deque<StoryState> queue{StoryState{}};
+    while (!queue.empty()) {
+        const StoryState from = queue.front();
+        queue.pop_front();
+        for (const int s : values) {
+            for (const StoryStep& step : rules.steps(s, from)) {
+                if (!events.contains(step.event)) {
+                    events.insert(step.event,
+                                  answeredEvent(step.event, step.character, step.scene));
+                }
+                if (step.event != story::endingEventName && !seen.contains(step.next)) {
+                    seen.insert(step.next);
+                    queue.push_back(step.next);
+                }
+            }
+        }
+    }
+    return events;
+}
+
+bool shareAnEvent(const StoryPart& a, const StoryPart& b) {
+    return std::any_of(a.events.keyBegin(), a.events.keyEnd(),
+                       [&b](const QString& event) { return b.events.contains(event); });
+}
+
+} // namespace
+
+std::vector<StoryPart> findStoryParts(const StoryRules& rules) {
+    std::vector<StoryPart> parts;
+    for (std::vector<int>& values : valuesByComponents(rules)) {
+        QHash<QString, ReachableEvent> events = partEvents(rules, values);
+        parts.push_back({std::move(values), std::move(events)});
+    }
+    // Each part's figures count its own events: parts that can start the same event are one. Their
+    // values touch separate components, so together they start what each of them starts.
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        for (std::size_t j = i + 1; j < parts.size(); ++j) {
+            if (shareAnEvent(parts[i], parts[j])) {
+                StoryPart& joined = parts[i];
+                joined.values.insert(joined.values.end(), parts[j].values.begin(),
+                                     parts[j].values.end());
+                std::sort(joined.values.begin(), joined.values.end());
+                joined.events.insert(parts[j].events);
+                parts.erase(parts.begin() + static_cast<std::ptrdiff_t>(j));
+                j = i; // the joined part meets every later part again
+            }
+        }
+    }
+    return parts;
+}
+
 const std::vector<StoryPart>& storyParts() {
-    static const std::vector<StoryPart> parts = findStoryParts();
+    static const std::vector<StoryPart> parts = findStoryParts(StoryRules());
     return parts;
 }
 
