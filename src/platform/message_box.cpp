@@ -3,8 +3,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-#include <cstdio>
-
 namespace platform {
 
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, QWidget* owner) {
@@ -18,9 +16,8 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, QWidget* owner)
 }
 
 void QtMessageBox::show(const QString& text) {
-    // On the offscreen platform nobody could ever press OK: print the text instead of waiting.
+    // On the offscreen platform nobody could ever see the box or press OK: it is not shown.
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(text));
         return;
     }
     makeMessageBox(text, owner_)->exec();

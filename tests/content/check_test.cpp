@@ -1,6 +1,8 @@
 // zoa-content check over copies of the demo content with one thing broken at a time: each finding
 // is named by its place and its severity, and the exit status tells whether play breaks.
 #include "checks/check.h"
+#include "checks/media_checks.h"
+#include "platform/sdl_media_service.h"
 #include "support/test_content.h"
 #include "support/tool_run.h"
 
@@ -138,6 +140,19 @@ private Q_SLOTS:
         QCOMPARE(run.findings().join('\n').replace(content.folder() + "/", ""), findings);
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, exitCode);
+    }
+
+    // Each sound is opened as the game opens it: the music is streamed, without the size limit
+    // of the effects (here 1 KiB).
+    void soundsAreOpenedAsTheGameOpensThem() {
+        TestContent content;
+        content.writeSound("bgm.wav");
+        content.writeSound("se.wav");
+        platform::SdlMediaService sounds(1024, "dummy");
+        const QList<content::Diagnostic> found =
+            content::checkSounds(content::ContentFolder(content.folder()), sounds);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().file, content.dat2() + "se.wav");
     }
 
     void demoContentChecksClean() {

@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -171,15 +170,38 @@ private Q_SLOTS:
         QVERIFY(game.messageBox.texts.first().contains(game.content.dat2() + "opn.bmp"));
     }
 
+    // Without its title picture the program ends with status 1: it says why once, warns about the
+    // picture in its own words only, and starts no sound.
+    void programWithoutTitleExitsWithStatusOne_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count"); // on standard error
+        QTest::newRow("the reason, once")
+            << "ZOA cannot start: the title picture <F>/dat2/opn.bmp" << 1;
+        QTest::newRow("the game's own warning")
+            << "zoa.content: cannot read the title picture <F>/dat2/opn.bmp\n"
+            << 1;
+        QTest::newRow("no warning from Qt") << "QIODevice" << 0;
+        QTest::newRow("the music answered as without a device")
+            << "media play MIDI notify -> 5" << 1;
+        QTest::newRow("no sound started") << " -> 0\n" << 0;
+    }
     void programWithoutTitleExitsWithStatusOne() {
-        QTemporaryDir dir;
-        const QString program = dir.filePath("zoa");
-        QVERIFY(QFile::copy(ZOA_PROGRAM, program));
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        TestContent content;
+        content.remove("dat2/opn.bmp");
+        content.writeSound("bgm.wav");
+        content.writeSound("se2.wav");
+        QVERIFY(QFile::copy(ZOA_PROGRAM, content.path("zoa")));
         QProcess process;
-        process.start(program, {});
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_LOGGING_RULES", "zoa.trace.debug=true");
+        process.setProcessEnvironment(environment);
+        process.start(content.path("zoa"), {});
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitCode(), 1);
-        QVERIFY(process.readAllStandardError().contains(dir.filePath("dat2/opn.bmp").toUtf8()));
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(errors.count(text.replace("<F>", content.folder())), count);
     }
 
     // A later return to the title reads the picture afresh.
