@@ -10,8 +10,8 @@ namespace content {
 
 struct CommandLine;
 
-// A command of zoa-content: an entry in main.cpp's table and a file of its own, whose usage is
-// written here once. Every command takes --help (main.cpp answers it with the usage).
+// A command of zoa-content: defined in a file of its own, with its usage written there and nowhere
+// else, and listed in main.cpp's table. Every command takes --help (main.cpp prints its usage).
 struct Command {
     const char* name;
     const char* arguments; // what follows the name: "[FOLDER] [--json] ..."
