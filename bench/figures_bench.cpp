@@ -2,8 +2,7 @@
 // independent parts of the selector table, then every event's share of stories, every step's
 // chance and the answers to the ending.
 #include "bench_table.h"
-#include "story_figures.h"
-#include "story_parts.h"
+#include "figures/story_figures.h"
 
 #include <QElapsedTimer>
 
@@ -14,8 +13,7 @@ int main() {
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;
         clock.start();
-        const std::vector<content::StoryPart> parts = content::findStoryParts();
-        figures = content::computeStoryFigures();
+        figures = content::computeStoryFigures(content::StoryRules());
         milliseconds.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     }
     printRow(QStringLiteral("exact story figures: %1 events, %2 steps, answers to the ending "

@@ -104,7 +104,7 @@ int outputRateFor(const QByteArrayList& commands) {
     return defaultRate;
 }
 
-const SdlLibrary* openAudioOutput(int rate) {
+const SdlLibrary* openAudioOutput(int rate, const char* driver) {
     if (outputTaken) {
         qCWarning(zoaSound) << "the sound mixer is in use by another media service; no sound";
         return nullptr;
@@ -117,7 +117,11 @@ const SdlLibrary* openAudioOutput(int rate) {
     // The audio subsystem brings SDL's event subsystem along; its SIGINT/SIGTERM handlers would
     // turn the signals into events nobody reads, so the program could no longer be interrupted.
     sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    skipAlsaWithoutSoundHardware(*sdl);
+    if (driver != nullptr) {
+        sdl->SDL_SetHint(SDL_HINT_AUDIODRIVER, driver);
+    } else {
+        skipAlsaWithoutSoundHardware(*sdl);
+    }
     if (sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return noDevice(sdl->SDL_GetError());
     }

@@ -12,9 +12,10 @@ struct SdlLibrary;
 int outputRateFor(const QByteArrayList& commands);
 
 // SDL_mixer's output (16-bit stereo at the given rate), one per process, for one media service
-// at a time. Returns the SDL functions, or null after one "zoa.sound" warning when there is no
-// sound device or another service holds the output.
-const SdlLibrary* openAudioOutput(int rate);
+// at a time, on the given SDL audio driver unless SDL_AUDIODRIVER names one (null: the machine's
+// own). Returns the SDL functions, or null after one "zoa.sound" warning when there is no sound
+// device or another service holds the output.
+const SdlLibrary* openAudioOutput(int rate, const char* driver = nullptr);
 void closeAudioOutput();
 
 } // namespace platform

@@ -3,27 +3,19 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-#include <cstdio>
-
 namespace platform {
 
-std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, QWidget* owner) {
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon,
-                                             QGuiApplication::applicationDisplayName(), shown,
-                                             QMessageBox::Ok, owner);
-    box->setTextFormat(Qt::PlainText);
-    return box;
-}
-
 void QtMessageBox::show(const QString& text) {
-    // On the offscreen platform nobody could ever press OK: print the text instead of waiting.
+    // On the offscreen platform nobody could ever see the box or press OK: it is not shown.
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(text));
         return;
     }
-    makeMessageBox(text, owner_)->exec();
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), shown,
+                    QMessageBox::Ok, owner_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 } // namespace platform

@@ -2,9 +2,6 @@
 
 #include <QString>
 
-#include <memory>
-
-class QMessageBox;
 class QWidget;
 
 namespace platform {
@@ -16,9 +13,7 @@ public:
     virtual void show(const QString& text) = 0;
 };
 
-// The box QtMessageBox shows: CR LF line breaks, OK only, plain text, no icon.
-std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, QWidget* owner);
-
+// The platform's box: CR LF line breaks, OK only, plain text, no icon.
 class QtMessageBox : public MessageBox {
 public:
     explicit QtMessageBox(QWidget* owner = nullptr)

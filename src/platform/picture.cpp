@@ -1,20 +1,26 @@
 #include "platform/picture.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
 namespace platform {
 
 QImage readPicture(const QString& path) {
+    // A file that cannot be opened holds no picture; Qt's readers would each warn about it.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QImage();
+    }
     // Content pictures are BMP files: Qt's own reader takes them without loading the image
     // format plugins, which costs the title several milliseconds.
-    QImageReader bmpReader(path, "bmp");
+    QImageReader bmpReader(&file, "bmp");
     bmpReader.setAutoDetectImageFormat(false);
     QImage image = bmpReader.read();
-    if (!image.isNull()) {
+    if (!image.isNull() || !file.seek(0)) {
         return image;
     }
-    QImageReader reader(path);
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     return reader.read();
 }

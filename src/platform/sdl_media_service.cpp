@@ -51,7 +51,9 @@ SDL_RWops* openWaveFile(const SdlLibrary& sdl, const QByteArray& utf8Path, qint6
 } // namespace
 
 SdlMediaService::~SdlMediaService() {
-    releaseCommands();
+    for (Waiting& command : waiting_) {
+        command.answered(MediaNoDevice);
+    }
     if (device_ != Device::Open) {
         return;
     }
@@ -95,7 +97,7 @@ bool SdlMediaService::deviceReady(const QByteArrayList& commands) {
         return device_ == Device::Open;
     }
     device_ = Device::Missing;
-    sdl_ = openAudioOutput(outputRateFor(commands));
+    sdl_ = openAudioOutput(outputRateFor(commands), driver_);
     if (sdl_ == nullptr) {
         return false;
     }

@@ -28,15 +28,20 @@ struct SdlLibrary;
 // The audio device is opened on the first command, at the rate of the first sound that command
 // or the held ones open (see holdCommands). When it cannot be opened (or another service
 // already holds the mixer), one warning goes to the "zoa.sound" category and every command
-// answers MediaNoDevice from then on: the game runs silently. Polling the mixer from the calling
-// thread is the only way state is read; no audio-thread callback is used.
+// answers MediaNoDevice from then on: the game runs silently. Commands still held when the
+// service ends are answered MediaNoDevice, without opening the device. Polling the mixer from the
+// calling thread is the only way state is read; no audio-thread callback is used.
 class SdlMediaService : public MediaService {
 public:
     // Effect files above maxEffectBytes are refused as unreadable: an effect is converted whole
     // to the device format in memory, which may be many times its size. The music is streamed
-    // and has no such limit.
-    explicit SdlMediaService(qint64 maxEffectBytes = defaultMaxEffectBytes)
-        : maxEffectBytes_(maxEffectBytes) {}
+    // and has no such limit. The device is opened on the SDL audio driver named (null: the
+    // machine's own, as for the game; "dummy": none is needed, as for checking sounds), unless
+    // SDL_AUDIODRIVER names one.
+    explicit SdlMediaService(qint64 maxEffectBytes = defaultMaxEffectBytes,
+                             const char* driver = nullptr)
+        : maxEffectBytes_(maxEffectBytes)
+        , driver_(driver) {}
     ~SdlMediaService() override;
     SdlMediaService(const SdlMediaService&) = delete;
     SdlMediaService& operator=(const SdlMediaService&) = delete;
@@ -46,8 +51,8 @@ public:
 
     // From now on posted commands wait, unanswered, until releaseCommands(): the sound libraries
     // and the device start when the caller chooses (the game: after its first frame), at the
-    // rate of the first sound the waiting commands open. A command sent with send(), and the
-    // end of the service, release them too.
+    // rate of the first sound the waiting commands open. A command sent with send() releases
+    // them too.
     void holdCommands();
     // Opens the device and answers the waiting commands, in order.
     void releaseCommands();
@@ -77,6 +82,7 @@ private:
     bool isPlaying(int channel) const;
 
     qint64 maxEffectBytes_;
+    const char* driver_;
     Device device_ = Device::Untried;
     const SdlLibrary* sdl_ = nullptr; // while the device is open
     std::array<Sound, 2> sounds_{};   // indexed by mixer channel

@@ -4,6 +4,7 @@
 #include "platform/log.h"
 #include "platform/random_source.h"
 #include "platform/timer.h"
+#include "story/scene_selector.h"
 #include "window/colors.h"
 #include "window/fom.h"
 
@@ -17,14 +18,14 @@ void Fom::Qstopn() {
     }
     readScriptLine();
     const int k = platform::uniformIndex(random_.next(), 2);
-    choiceKeys[k] = QStringLiteral("a");
+    choiceKeys[k] = story::answerA;
     Qst[k]->setCaption(scriptLine);
     if (scriptFile.atEnd()) {
         endEvent();
         return;
     }
     readScriptLine();
-    choiceKeys[1 - k] = QStringLiteral("b");
+    choiceKeys[1 - k] = story::answerB;
     Qst[1 - k]->setCaption(scriptLine);
     for (int i = 0; i < 2; ++i) {
         Qst[i]->show();

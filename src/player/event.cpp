@@ -3,6 +3,7 @@
 #include "platform/log.h"
 #include "platform/picture.h"
 #include "platform/timer.h"
+#include "player/script_line.h"
 #include "window/fom.h"
 
 bool Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
@@ -59,7 +60,7 @@ void Fom::readScriptLine() {
     QString problem;
     if (scriptLine.contains(QChar(QChar::ReplacementCharacter))) {
         problem = QStringLiteral("bytes not in code page 932");
-    } else if (scriptLine.size() > longestScriptLine) {
+    } else if (scriptLine.size() > player::longestScriptLine) {
         problem = QStringLiteral("a line longer than 32,766 characters");
     } else {
         return;

@@ -7,6 +7,10 @@
 
 namespace player {
 
+// Longest script line a 16-bit typing position can count, the limit of the script format; longer
+// lines are typed in full all the same, with a warning.
+inline constexpr int longestScriptLine = 32766;
+
 enum class LineKind { Picture, ChoiceMarker, Text };
 
 // A picture line begins with exactly "img"; a choice marker with ">". Nothing is folded or trimmed.

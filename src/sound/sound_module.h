@@ -15,6 +15,9 @@ class MediaService;
 
 namespace sound {
 
+// The music the game opens at load and loops; every other sound it plays is an effect.
+inline constexpr QLatin1String musicFile("bgm.wav");
+
 // The game's only way to make sound (the shared functions, 共用関数): background music under the
 // alias "MIDI", one sound effect at a time under the alias "WAVE". Answers of the media service
 // are never acted on: a sound that cannot play is absent, with one content warning per file.

@@ -20,14 +20,9 @@ void Fom::Qst_Click(int index) {
         Qst[i]->hide();
         QstBak[i]->hide();
     }
+    const story::Scene next = story::answeredScene(draw, choiceKeys[index], answerCount);
     drawSelector();
-    if (draw.character != story::noCharacter) {
-        startScene(story::characterEventName(draw.character, draw.scene),
-                   story::characterPictureName(draw.character), draw.character);
-        return;
-    }
-    const QString name = story::answerEvent(choiceKeys[index], draw.scene, answerCount);
-    startScene(name, name, story::noCharacter);
+    startScene(next.event, next.picture, next.character);
 }
 
 // Starts the scene a draw leads to: a meeting shows the character's face, any other scene hides it.

@@ -19,7 +19,7 @@ int countedScene(std::uint8_t& counter, platform::RandomSource& random) {
     if (counter <= 1) {
         return 0;
     }
-    return platform::uniformIndex(random.next(), 8) + 1;
+    return platform::uniformIndex(random.next(), randomScenes) + 1;
 }
 
 // Characters 0 and 1 advance in turn; a counter standing at 8 jumps to 9.
@@ -83,13 +83,32 @@ QString answerEventName(const QString& key, int scene) {
 }
 
 QString answerEvent(const QString& key, int scene, std::uint8_t& answerCount) {
-    if (key == QLatin1String("a")) {
+    if (key == answerA) {
         answerCount = raised(answerCount);
         if (answerCount >= answersToEnding) {
             return endingEventName;
         }
     }
     return answerEventName(key, scene);
+}
+
+Scene openingScene() {
+    return {QStringLiteral("zoa"), QStringLiteral("zoa")};
+}
+
+Scene creditsScene() {
+    return {QStringLiteral("end"), QString()};
+}
+
+QString scenePicture(const QString& event, int character) {
+    return character == noCharacter ? event : characterPictureName(character);
+}
+
+Scene answeredScene(const SceneDraw& draw, const QString& key, std::uint8_t& answerCount) {
+    const QString event = draw.character == noCharacter
+                              ? answerEvent(key, draw.scene, answerCount)
+                              : characterEventName(draw.character, draw.scene);
+    return {event, scenePicture(event, draw.character), draw.character};
 }
 
 } // namespace story

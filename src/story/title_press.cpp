@@ -1,8 +1,9 @@
-// A press on the title picture: the right button plays "end", any other starts a story.
+// A press on the title picture: the right button plays the credits, any other starts a story.
 #include "platform/log.h"
 #include "platform/picture.h"
 #include "platform/random_source.h"
 #include "platform/scroll_bar.h"
+#include "story/scene_selector.h"
 #include "window/fom.h"
 
 void Fom::Img_MouseDown(int button) {
@@ -10,14 +11,16 @@ void Fom::Img_MouseDown(int button) {
         return;
     }
     if (button == Qt::RightButton) {
-        IveStt(QStringLiteral("end"), QString());
+        const story::Scene credits = story::creditsScene();
+        IveStt(credits.event, credits.picture);
         return;
     }
     affinity.fill(0);
     answerCount = 0;
     drawSelector();
     Img->setEnabled(false);
-    IveStt(QStringLiteral("zoa"), QStringLiteral("zoa"));
+    const story::Scene opening = story::openingScene();
+    IveStt(opening.event, opening.picture);
 }
 
 // The selector draw: a uniform whole number from 0 to the selector's maximum.

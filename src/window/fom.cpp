@@ -8,6 +8,7 @@
 #include "platform/picture.h"
 #include "platform/scroll_bar.h"
 #include "platform/timer.h"
+#include "story/scene_selector.h"
 #include "window/colors.h"
 #include "window/window_icon.h"
 
@@ -55,7 +56,7 @@ void Fom::createDesignControls() {
     Qst[0]->show();
 
     Hscl = new platform::ScrollBar(this);
-    Hscl->setRange(0, 9);
+    Hscl->setRange(0, story::selectorValues - 1);
     Hscl->setSingleStep(1);
     Hscl->setPageStep(5);
     Hscl->setValue(1);

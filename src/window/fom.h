@@ -32,10 +32,6 @@ struct GamePlatform {
     platform::MessageBox& messageBox;
 };
 
-// Longest script line a 16-bit typing position can count, the limit of the script format; longer
-// lines are typed in full all the same, with a warning.
-inline constexpr int longestScriptLine = 32766;
-
 // The game's one window. Creating it loads the game; showing it the first time shows the title.
 // The game state and the handlers are public so that tests can drive the game directly.
 class Fom : public QWidget {

@@ -28,7 +28,7 @@ void Fom::Form_Load() {
     dat1Path = basePath + QStringLiteral("dat1/");
     dat2Path = basePath + QStringLiteral("dat2/");
 
-    sound.BgmOpn(QStringLiteral("bgm.wav"));
+    sound.BgmOpn(sound::musicFile);
     sound.BgmStt();
 
     QstBak[1] = createChoiceBox(1);

@@ -1,6 +1,8 @@
-// zoa-content pack, run as the build runs it: code page 932 output with CR LF line ends, and
-// errors that name the place and leave the output folder as it was.
-#include "platform/script_file.h"
+// zoa-content pack: code page 932 output with CR LF line ends, the stand-ins of JIS forms, and,
+// run as the build runs it, errors that name the place and leave the output folder as it was.
+#include "commands/pack.h"
+#include "commands/script_source.h"
+#include "platform/cp932.h"
 #include "support/tool_run.h"
 
 #include <QDir>
@@ -66,12 +68,9 @@ private Q_SLOTS:
     void packedFileHasCrLfLineEndsAndCodePage932Bytes() {
         QFETCH(QByteArray, source);
         QFETCH(QByteArray, packed);
-        Folders folders;
-        writeBytes(folders.sources() + QStringLiteral("/zoa.txt"), source);
-        const ToolRun run = pack(folders.sources(), folders.output());
-        QCOMPARE(run.err, QString());
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(readBytes(folders.output() + QStringLiteral("/zoa.txt")), packed);
+        const content::ScriptSource script = content::readScriptSource("s", source);
+        QCOMPARE(script.diagnostics.size(), 0);
+        QCOMPARE(content::packScript("s", script.lines).bytes, packed);
     }
 
     void errorsNameTheirPlaceAndNothingIsWritten_data() {
@@ -179,25 +178,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, written);
         QFETCH(QString, readBack);
         QFETCH(QString, note);
-        Folders folders;
-        const QStringList names{QStringLiteral("a_0.txt"), QStringLiteral("zoa.txt")};
-        QString expectedNotes;
-        for (const QString& name : names) {
-            writeBytes(folders.sources() + QLatin1Char('/') + name,
-                       (QStringLiteral("え") + typed + QStringLiteral("\n\n") + typed).toUtf8());
-            expectedNotes += folders.sources() + QLatin1Char('/') + name +
-                             QStringLiteral(":1:2: note: ") + note + QLatin1Char('\n');
-        }
-        const ToolRun run = pack(folders.sources(), folders.output());
-        QCOMPARE(run.err, expectedNotes);
-        QCOMPARE(run.exitCode, 0);
-        const QString packed = folders.output() + QStringLiteral("/zoa.txt");
-        QCOMPARE(readBytes(packed), "\x82\xA6" + written + "\r\n\r\n" + written + "\r\n");
-        platform::ScriptFile script;
-        QVERIFY(script.open(packed));
-        QCOMPARE(script.readLine(), QStringLiteral("え") + readBack);
-        QCOMPARE(script.readLine(), QString());
-        QCOMPARE(script.readLine(), readBack);
+        const content::PackedScript packed = content::packScript("s", {"え" + typed, "", typed});
+        QCOMPARE(packed.bytes, "\x82\xA6" + written + "\r\n\r\n" + written + "\r\n");
+        QCOMPARE(packed.diagnostics.size(), 1);
+        QCOMPARE(packed.diagnostics.first().toString(), "s:1:2: note: " + note);
+        QCOMPARE(platform::decodeCp932(written), readBack);
     }
 };
 

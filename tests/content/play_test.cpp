@@ -1,8 +1,8 @@
 // zoa-content play: the real game window carries a story on at any event, with the counters
 // given, and plays on by the game's rules.
+#include "commands/play_command.h"
 #include "platform/label.h"
 #include "platform/picture.h"
-#include "play_command.h"
 #include "support/game_fixture.h"
 
 #include <QTest>

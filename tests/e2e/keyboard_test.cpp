@@ -72,7 +72,7 @@ private Q_SLOTS:
             QTest::newRow(name) << setup << keys << clicks << expected;
         };
         const QString story = "selector 7 | se2 | event zoa zoa @Lbl*",
-                      choice = "r:0.75,0.25 p1 t5";
+                      choice = "r:0.75,0.25 pleft t5";
         const QString answer0 = "answer 0 a 7 | se2 | event char00 char0 | face 0 @Lbl*";
         const QString answer1 = "answer 1 b 7 | se2 | event char00 char0 | face 0 @Lbl*";
         const QString turn = " | skip | se2 | choice a b | answer 0 a 1 | se2 | event ";
@@ -81,7 +81,7 @@ private Q_SLOTS:
         row("title: Shift+F10", "", "Shift+F10", "", "event end - @Lbl*");
         row("title: the selector keeps its keys", "", "Right", "", "selector 2 | se2 @Hscl");
         row("title returns: its picture takes the focus", "e:end t9", "", "", " @Img");
-        row("typing: Space", "p1", "Space", "Lbl", "skip | se2 | choice a b @Qst0*");
+        row("typing: Space", "pleft", "Space", "Lbl", "skip | se2 | choice a b @Qst0*");
         row("choice: Return on the upper caption", choice, "Return", "Qst0", answer0);
         row("choice: 2", choice, "2", "Qst1", answer1);
         row("choice: 1", choice, "1", "", answer0);

@@ -2,8 +2,8 @@
 // scripts, pictures and sounds alike) into a few scripts and two files of dat2/, then checked as
 // "zoa-content check" checks, with a short simulation. Nothing may crash, and the findings must
 // stay inside the folder, come sorted, and come back whole from JSON.
-#include "check.h"
-#include "json_output.h"
+#include "checks/check.h"
+#include "checks/json_output.h"
 #include "platform/sdl_media_service.h"
 
 #include <QDir>
@@ -39,15 +39,6 @@ bool writeFolder(const QString& folder, const QByteArray& input) {
     return true;
 }
 
-// The game's sound service on SDL's dummy device unless another driver is asked for.
-platform::SdlMediaService& soundService() {
-    if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) {
-        qputenv("SDL_AUDIODRIVER", QByteArrayLiteral("dummy"));
-    }
-    static platform::SdlMediaService service;
-    return service;
-}
-
 bool sorted(const QList<content::Diagnostic>& diagnostics) {
     for (qsizetype i = 1; i < diagnostics.size(); ++i) {
         const content::Diagnostic& a = diagnostics.at(i - 1);
@@ -63,7 +54,8 @@ bool sorted(const QList<content::Diagnostic>& diagnostics) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir dir;
-    static platform::SdlMediaService& sounds = soundService();
+    static platform::SdlMediaService sounds(platform::SdlMediaService::defaultMaxEffectBytes,
+                                            "dummy");
     const QString folder = dir.path();
     if (!writeFolder(folder, QByteArray(reinterpret_cast<const char*>(data),
                                         static_cast<qsizetype>(size)))) {
@@ -72,8 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     content::CheckOptions options;
     options.folder = folder;
     options.plays = 20;
-    options.sounds = &sounds;
-    const QList<content::Diagnostic> diagnostics = content::checkContent(options);
+    const QList<content::Diagnostic> diagnostics = content::checkContent(options, sounds);
     if (!sorted(diagnostics)) {
         std::abort();
     }

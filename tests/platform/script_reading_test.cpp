@@ -33,18 +33,12 @@ private Q_SLOTS:
     void linesAreSplitAtCrLfAndLoneCr_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
-        const auto L = [](std::initializer_list<const char*> items) {
-            QStringList list;
-            for (const char* item : items) {
-                list.append(QString::fromLatin1(item));
-            }
-            return list;
-        };
-        QTest::newRow("crlf") << QByteArray("one\r\ntwo\r\n") << L({"one", "two"});
-        QTest::newRow("lone lf stays") << QByteArray("one\ntwo\r\n") << L({"one\ntwo"});
-        QTest::newRow("no final separator") << QByteArray("one\r\ntwo") << L({"one", "two"});
-        QTest::newRow("cr cr lf") << QByteArray("a\r\r\nb") << L({"a", "", "b"});
-        QTest::newRow("final lone cr") << QByteArray("a\r") << L({"a"});
+        QTest::newRow("crlf") << QByteArray("one\r\ntwo\r\n") << QStringList{"one", "two"};
+        QTest::newRow("lone lf stays") << QByteArray("one\ntwo\r\n") << QStringList{"one\ntwo"};
+        QTest::newRow("no final separator")
+            << QByteArray("one\r\ntwo") << QStringList{"one", "two"};
+        QTest::newRow("cr cr lf") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("final lone cr") << QByteArray("a\r") << QStringList{"a"};
         QTest::newRow("empty file") << QByteArray() << QStringList();
     }
     void linesAreSplitAtCrLfAndLoneCr() {

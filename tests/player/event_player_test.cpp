@@ -1,9 +1,12 @@
 // The event player as a table: a script, steps through the handlers, and what the player hears
 // and sees (the short trace, the text window, the screen). Steps and the short forms are those of
 // GameFixture::play.
+#include "player/script_line.h"
 #include "support/game_fixture.h"
 
 #include <QTest>
+
+Q_DECLARE_METATYPE(player::LineKind)
 
 namespace {
 const QString skipMessage = QStringLiteral("イベントをとばしました");
@@ -65,8 +68,6 @@ private Q_SLOTS:
             "event ev - | se | se2 | choice a b", "", "choice[yes|no] title img=opn");
         row("answer a below when the draw says so", {">", "行く", "帰る"}, "r:0.6 e:ev t1",
             "event ev - | se | se2 | choice b a", "", "choice[帰る|行く] title img=opn");
-        row("answer a on top when the draw says so", {">", "行く", "帰る"}, "r:0.3 e:ev t1",
-            "event ev - | se | se2 | choice a b", "", "choice[行く|帰る] title img=opn");
         row("captions as read, in the normal look", {">", ">next", " img[x] "}, "e:ev d0 d1 t1",
             "event ev - | se | se2 | choice a b", "", "choice[>next| img[x] ] title img=opn");
         row("an empty caption keeps its box", {">", "", "b"}, "e:ev t1",
@@ -138,6 +139,50 @@ private Q_SLOTS:
         QCOMPARE(fom.textLines[8].size(), 40000);
         QCOMPARE(game.play("t1"), "se | line next");
         QCOMPARE(game.trace.warnings.size(), 1);
+    }
+
+    // Which kind a script line is, and which picture a picture line names.
+    void linesAreClassifiedByTheirFirstCharacters_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<player::LineKind>("kind");
+        QTest::newRow("img") << "img[a]" << player::LineKind::Picture;
+        QTest::newRow("img alone") << "img" << player::LineKind::Picture;
+        QTest::newRow("Img") << "Img[a]" << player::LineKind::Text;
+        QTest::newRow("marker") << ">" << player::LineKind::ChoiceMarker;
+        QTest::newRow("marker with text") << ">どうする？" << player::LineKind::ChoiceMarker;
+        QTest::newRow("blank then marker") << " >" << player::LineKind::Text;
+        QTest::newRow("full-width greater-than") << "＞" << player::LineKind::Text;
+    }
+    void linesAreClassifiedByTheirFirstCharacters() {
+        QFETCH(QString, line);
+        QFETCH(player::LineKind, kind);
+        QCOMPARE(player::classifyLine(line), kind);
+    }
+
+    void pictureNameIsCutBetweenTheSeparators_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("hasName");
+        QTest::newRow("bracketed") << "img[char0]"
+                                   << "char0" << true;
+        QTest::newRow("twelve characters") << "img abcdefg."
+                                           << "abcdefg" << true;
+        QTest::newRow("five characters name the empty picture") << "img[]"
+                                                                << "" << true;
+        QTest::newRow("four characters") << "img["
+                                         << "" << false;
+        QTest::newRow("img alone") << "img"
+                                   << "" << false;
+    }
+    void pictureNameIsCutBetweenTheSeparators() {
+        QFETCH(QString, line);
+        QFETCH(QString, name);
+        QFETCH(bool, hasName);
+        const std::optional<QString> cut = player::pictureName(line);
+        QCOMPARE(cut.has_value(), hasName);
+        if (hasName) {
+            QCOMPARE(*cut, name);
+        }
     }
 };
 

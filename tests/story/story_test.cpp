@@ -1,11 +1,14 @@
 // The story through the handlers, as a table: presses on the title, answers, counters, the
-// ending, faces, the pressed look and the face's verse. The story content is
-// TestContent::writeStory; steps and short forms are those of GameFixture::play.
-#include "platform/message_box.h"
+// ending, faces and the pressed look (the face's verse is read in real_events_test). The story
+// content is TestContent::writeStory; steps and short forms are those of GameFixture::play.
+// Then the selector table alone: which scene a run of selector values leads to.
+#include "platform/random_source.h"
+#include "story/scene_selector.h"
 #include "support/game_fixture.h"
 
-#include <QMessageBox>
 #include <QTest>
+
+Q_DECLARE_METATYPE(story::Counters)
 
 class StoryTest : public QObject {
     Q_OBJECT
@@ -23,20 +26,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("counters");
         const QString zero = "0 0 0 0 0 | 0";
-        const QString answerAt = "r:0.2 p1 k"; // a choice open, "a" on top, next draws 2
+        const QString answerAt = "r:0.2 pleft k"; // a choice open, "a" on top, next draws 2
 
         // Presses on the title.
-        row("a left press starts a story afresh", "c:1,2,3,4,5,4 r:0.45", "p1",
+        row("a left press starts a story afresh", "c:1,2,3,4,5,4 r:0.45", "pleft",
             "selector 4 | se2 | event zoa zoa", "typing script img=zoa", zero);
-        row("a middle press starts a story afresh", "c:1,2,3,4,5,4 r:0.45", "p4",
+        row("a middle press starts a story afresh", "c:1,2,3,4,5,4 r:0.45", "pmiddle",
             "selector 4 | se2 | event zoa zoa", "typing script img=zoa", zero);
-        row("a right press plays the credits", "c:1,2,3,4,5,4 r:0.45", "p2", "event end -",
+        row("a right press plays the credits", "c:1,2,3,4,5,4 r:0.45", "pright", "event end -",
             "typing script title img=opn", "1 2 3 4 5 | 4");
-        row("a second right press starts the credits over", "p2 t4", "p2 t1",
+        row("a second right press starts the credits over", "pright t4", "pright t1",
             "event end - | se | line credits", "typing script title img=opn", zero);
-        row("presses are not taken while a story runs", "r:0.45 p1 t3", "p2 p1", "",
+        row("presses are not taken while a story runs", "r:0.45 pleft t3", "pright pleft", "",
             "typing script img=zoa", zero);
-        row("a first draw equal to the selector sounds nothing", "r:0.15", "p1", "event zoa zoa",
+        row("a first draw equal to the selector sounds nothing", "r:0.15", "pleft", "event zoa zoa",
             "typing script img=zoa", zero);
 
         // Answers.
@@ -48,7 +51,7 @@ private Q_SLOTS:
         row("the fifth answer a plays the ending", answerAt + " c:0,0,0,0,0,4 s9", "a0",
             "answer 0 a 9 | se2 | selector 2 | se2 | event name_end name_end",
             "typing script img=name_end", "0 0 0 0 0 | 5");
-        row("a next draw equal to the selector sounds nothing", "r:0.35 p1 k", "a0",
+        row("a next draw equal to the selector sounds nothing", "r:0.35 pleft k", "a0",
             "answer 0 a 3 | se2 | event a_1 a_1", "typing script img=a_1", "0 0 0 0 0 | 1");
 
         // Character draws.
@@ -71,12 +74,9 @@ private Q_SLOTS:
         row("the title hides the face and keeps the counters", answerAt + " w:char30:bye s4 a0",
             "t5", "se | line bye | se | end char30 | title", "title img=opn", "0 0 0 1 0 | 0");
 
-        // The pressed look and the face's verse.
-        row("a press paints its caption pressed", "p1 k", "d1", "", "choice[A zoa|B zoa*] img=zoa",
-            zero);
-        row("the face's verse", "", "f",
-            "message 小さな金魚\r\nワタシノ小鳥\r\n翼を折って\r\nもう飛び立たない", "title img=opn",
-            zero);
+        // The pressed look.
+        row("a press paints its caption pressed", "pleft k", "d1", "",
+            "choice[A zoa|B zoa*] img=zoa", zero);
     }
 
     void storyFollowsPressesAndAnswers() {
@@ -93,15 +93,64 @@ private Q_SLOTS:
         QCOMPARE(game.state(), state);
         QCOMPARE(game.counters(), counters);
     }
-
-    void messageBoxHasOnlyOkAndNoIcon() {
-        QApplication::setApplicationDisplayName("ZOA");
-        const auto box = platform::makeMessageBox("a\r\nb", nullptr);
-        QCOMPARE(box->standardButtons(), QMessageBox::Ok);
-        QCOMPARE(box->icon(), QMessageBox::NoIcon);
-        QCOMPARE(box->textFormat(), Qt::PlainText);
-        QCOMPARE(box->text(), "a\nb");
-        QCOMPARE(box->windowTitle(), "ZOA");
+    // Each row: counters at the start, the selector values in turn, the random draws for the
+    // random scenes, and the events they lead to (answers with key "b").
+    void selectorValuesLeadToScenes_data() {
+        QTest::addColumn<story::Counters>("start");
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<QList<float>>("draws");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<story::Counters>("end");
+        const story::Counters zero{};
+        QTest::newRow("first meetings") << zero << QList<int>{7, 8, 4, 4} << QList<float>{}
+                                        << QStringList{"char00", "char11", "char30", "char31"}
+                                        << story::Counters{0, 1, 0, 2, 0};
+        QTest::newRow("characters 0 and 1 take turns")
+            << zero << QList<int>{8, 7, 7, 8, 8, 7} << QList<float>{}
+            << QStringList{"char11", "char01", "char01", "char12", "char12", "char02"}
+            << story::Counters{2, 2, 0, 0, 0};
+        QTest::newRow("7 and 8: one jumps to 9 for good")
+            << story::Counters{7, 8, 0, 0, 0} << QList<int>{8, 7, 8, 7} << QList<float>{}
+            << QStringList{"char19", "char07", "char19", "char07"}
+            << story::Counters{7, 9, 0, 0, 0};
+        QTest::newRow("8 and 8 reach 10")
+            << story::Counters{8, 8, 0, 0, 0} << QList<int>{8, 7, 8} << QList<float>{}
+            << QStringList{"char19", "char09", "char110"} << story::Counters{9, 10, 0, 0, 0};
+        QTest::newRow("character 4: 0, then random scenes")
+            << zero << QList<int>{0, 0, 0} << QList<float>{0.0f, 0.99f}
+            << QStringList{"char40", "char41", "char48"} << story::Counters{0, 0, 0, 0, 3};
+        QTest::newRow("character 2 from its tenth meeting")
+            << story::Counters{0, 0, 9, 0, 0} << QList<int>{2, 2} << QList<float>{}
+            << QStringList{"char29", "char29"} << story::Counters{0, 0, 11, 0, 0};
+        QTest::newRow("character 3 has no last scene")
+            << story::Counters{0, 0, 0, 10, 0} << QList<int>{4, 4} << QList<float>{}
+            << QStringList{"char310", "char311"} << story::Counters{0, 0, 0, 12, 0};
+        QTest::newRow("answers") << zero << QList<int>{1, 3, 5, 6, 9} << QList<float>{}
+                                 << QStringList{"b_0", "b_1", "b_2", "b_3", "b_4"} << zero;
+        QTest::newRow("counters stop at 255")
+            << story::Counters{0, 0, 255, 255, 255} << QList<int>{0, 2, 4} << QList<float>{}
+            << QStringList{"char49", "char29", "char3255"} << story::Counters{0, 0, 255, 255, 255};
+        QTest::newRow("character 1 at 255 stays")
+            << story::Counters{255, 255, 0, 0, 0} << QList<int>{8, 7} << QList<float>{}
+            << QStringList{"char1255", "char0255"} << story::Counters{255, 255, 0, 0, 0};
+    }
+    void selectorValuesLeadToScenes() {
+        QFETCH(story::Counters, start);
+        QFETCH(QList<int>, values);
+        QFETCH(QList<float>, draws);
+        QFETCH(QStringList, events);
+        QFETCH(story::Counters, end);
+        platform::ScriptedRandom random(std::vector<float>(draws.begin(), draws.end()));
+        story::Counters affinity = start;
+        QStringList names;
+        for (int value : values) {
+            std::uint8_t answers = 0;
+            const story::SceneDraw draw = story::drawScene(value, affinity, random);
+            names.append(story::answeredScene(draw, story::answerB, answers).event);
+        }
+        QCOMPARE(names, events);
+        QCOMPARE(affinity, end);
+        QCOMPARE(random.drawsMade(), std::size_t(draws.size()));
     }
 };
 

@@ -12,13 +12,10 @@
 
 namespace {
 
-QList<int> numbers(const QString& list) {
-    QList<int> values;
-    for (const QString& item : list.split(QLatin1Char(','))) {
-        values.append(item.toInt());
-    }
-    return values;
-}
+// The shapes of the steps GameFixture::play takes; any other token is a mistake in the test.
+const QRegularExpression stepShape(
+    QStringLiteral("^(t\\d+|k|f|p(left|right|middle)|[ads]\\d+|e:[^:]+(:.*)?|r:[\\d.]+(,[\\d.]+)*|"
+                   "c:(\\d+,){5}\\d+|x:.+|w:[^:]+:.*)$"));
 
 QString pictureName(const QString& path) {
     return QFileInfo(path).completeBaseName();
@@ -56,18 +53,6 @@ QStringList GameFixture::commands() const {
     return texts;
 }
 
-QStringList GameFixture::effectsPlayed() const {
-    QStringList effects;
-    for (const QString& command : commands()) {
-        if (command.startsWith(QLatin1String("open ")) &&
-            command.endsWith(QLatin1String(" alias WAVE"))) {
-            const QString path = command.section(QLatin1Char('"'), 1, 1);
-            effects.append(path.section(QLatin1Char('/'), -1));
-        }
-    }
-    return effects;
-}
-
 QString GameFixture::play(const QString& steps) {
     const qsizetype from = trace.lines.size();
     for (const QString& token : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -88,6 +73,9 @@ QString GameFixture::shortTrace(qsizetype from) const {
 }
 
 void GameFixture::step(const QString& token) {
+    if (!stepShape.match(token).hasMatch()) {
+        qFatal("malformed step \"%s\" (see GameFixture::play)", qPrintable(token));
+    }
     Fom& game = *fom_;
     const QString argument = token.mid(1);
     const QString rest = token.section(QLatin1Char(':'), 1);
@@ -101,7 +89,9 @@ void GameFixture::step(const QString& token) {
         game.Lbl_Click();
         break;
     case 'p':
-        game.Img_MouseDown(argument.toInt());
+        game.Img_MouseDown(argument == QLatin1String("right")    ? Qt::RightButton
+                           : argument == QLatin1String("middle") ? Qt::MiddleButton
+                                                                 : Qt::LeftButton);
         break;
     case 'a':
         game.Qst_Click(argument.toInt());
@@ -127,11 +117,11 @@ void GameFixture::step(const QString& token) {
         break;
     }
     case 'c': {
-        const QList<int> values = numbers(rest);
+        const QStringList values = rest.split(QLatin1Char(','));
         for (int i = 0; i < 5; ++i) {
-            game.affinity[i] = static_cast<quint8>(values.value(i));
+            game.affinity[i] = static_cast<quint8>(values.at(i).toInt());
         }
-        game.answerCount = static_cast<quint8>(values.value(5));
+        game.answerCount = static_cast<quint8>(values.at(5).toInt());
         break;
     }
     case 'x':
@@ -141,8 +131,6 @@ void GameFixture::step(const QString& token) {
         content.writeScript(rest.section(QLatin1Char(':'), 0, 0),
                             rest.section(QLatin1Char(':'), 1).split(QLatin1Char('/')));
         break;
-    default:
-        qFatal("unknown step %s", qPrintable(token));
     }
 }
 
@@ -154,16 +142,10 @@ QString GameFixture::shortLine(const QString& line) const {
         return match.hasMatch() ? match.captured(1) : QString();
     }
     if (line.startsWith(QLatin1String("warning: "))) {
-        const QString below = content.folder() + QLatin1Char('/');
-        const qsizetype at = line.indexOf(below);
-        if (at < 0) {
-            return QStringLiteral("warning ") + line.mid(9);
-        }
-        QString file = line.mid(at + below.size()).section(QLatin1Char(' '), 0, 0);
-        while (file.endsWith(QLatin1Char(':')) || file.endsWith(QLatin1Char(','))) {
-            file.chop(1);
-        }
-        return QStringLiteral("warning ") + file;
+        const QRegularExpressionMatch file =
+            QRegularExpression(QRegularExpression::escape(content.folder() + '/') + "([^ ,:]+)")
+                .match(line);
+        return QStringLiteral("warning ") + (file.hasMatch() ? file.captured(1) : line.mid(9));
     }
     return line == QLatin1String("painted") ? QString() : line;
 }

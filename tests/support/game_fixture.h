@@ -22,16 +22,16 @@ public:
     // The media commands sent so far, as text.
     QStringList commands() const;
     void clearCommands() { media.clear(); }
-    // The sound effects started so far ("se.wav", "se2.wav"), in order.
-    QStringList effectsPlayed() const;
 
     // Runs steps through the game's handlers, separated by blanks, and returns what happened
     // meanwhile as the short trace: trace lines joined by " | ", effects by name ("se", "se2"),
     // warnings as "warning <file below the content folder>", other media commands left out.
-    //   tN ticks  k skip (text window click)  pB title press with button B  aI answer caption I
-    //   dI press on caption I  sV selector value  f face click  e:EVENT[:PICTURE] IveStt
-    //   r:R,... random draws from now on  c:A0,A1,A2,A3,A4,ANSWERS counters
-    //   x:FILE remove a file of the content folder  w:EVENT:LINE/LINE/... write a script
+    //   tN ticks  k skip (text window click)  pleft, pright, pmiddle title press with that button
+    //   aI answer caption I  dI press on caption I  sV selector value  f face click
+    //   e:EVENT[:PICTURE] IveStt  r:R,... random draws from now on
+    //   c:A0,A1,A2,A3,A4,ANSWERS counters  x:FILE remove a file of the content folder
+    //   w:EVENT:LINE/LINE/... write a script
+    // A malformed step ("s", "px", "t1x") stops the test with a message naming it.
     QString play(const QString& steps);
     // The short trace of the trace lines from the given index on.
     QString shortTrace(qsizetype from = 0) const;

@@ -42,16 +42,12 @@ void TestContent::writeSound(const QString& name) {
     writeFile(QStringLiteral("dat2/") + name, generator::waveFileBytes(sound));
 }
 
-void TestContent::writeScriptBytes(const QString& name, const QByteArray& bytes) {
-    writeFile(QStringLiteral("dat1/") + name + QStringLiteral(".txt"), bytes);
-}
-
 void TestContent::writeScript(const QString& name, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += cp932(line) + "\r\n";
+        bytes += platform::encodeCp932(line).bytes + "\r\n";
     }
-    writeScriptBytes(name, bytes);
+    writeFile(QStringLiteral("dat1/") + name + QStringLiteral(".txt"), bytes);
 }
 
 void TestContent::writePicture(const QString& name, const QColor& color) {
@@ -84,8 +80,4 @@ void TestContent::writeStory() {
 
 void TestContent::remove(const QString& relativePath) {
     QFile::remove(folder_ + QLatin1Char('/') + relativePath);
-}
-
-QByteArray cp932(const QString& text) {
-    return platform::encodeCp932(text).bytes;
 }

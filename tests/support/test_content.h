@@ -17,8 +17,6 @@ public:
     QString dat2() const { return folder_ + QStringLiteral("/dat2/"); }
     QString path(const QString& relativePath) const { return folder_ + '/' + relativePath; }
 
-    // A script from raw bytes, exactly as given.
-    void writeScriptBytes(const QString& name, const QByteArray& bytes);
     // A script from lines, encoded as code page 932 and ended with CR LF each.
     void writeScript(const QString& name, const QStringList& lines);
     // A small picture "<name>.bmp" of one colour.
@@ -37,6 +35,3 @@ private:
     QTemporaryDir dir_;
     QString folder_;
 };
-
-// Text as code page 932 bytes.
-QByteArray cp932(const QString& text);

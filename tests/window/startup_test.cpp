@@ -1,4 +1,5 @@
-// Start-up, title and shutdown, read from the real controls of a game over test-made content.
+// Start-up, title and shutdown, read from the real controls of a game over test-made content,
+// and the layout numbers computed from the screen height.
 #include "platform/box.h"
 #include "platform/label.h"
 #include "platform/picture.h"
@@ -8,7 +9,6 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -60,11 +60,6 @@ QString startupCommands(const QString& folder) {
            folder + "/dat2/se2.wav\" alias WAVE | play WAVE notify";
 }
 
-QColor pixelAtCentre(QWidget* widget) {
-    const QImage image = widget->grab().toImage();
-    return image.pixelColor(image.width() / 2, image.height() / 2);
-}
-
 } // namespace
 
 class StartupTest : public QObject {
@@ -82,13 +77,11 @@ private Q_SLOTS:
             {f.windowTitle(), "ZOA"},
             {f.BakLbl->caption(), "ZOA Ver1.00"},
             {f.Qst[1]->caption(), "Label1"},
-            {f.HsclTim->value(), 100},
             {f.TimIve->interval(), 100},
             {f.Hscl->value(), 1},
             {f.Bgm_Check->isEnabled() ? f.Bgm_Check->interval() : 0, 1000},
             {f.sound.bgmLoop, true},
             {QString(folders).replace(game.content.folder(), "F"), "F/ F/dat1/ F/dat2/"},
-            {f.screenUnit, 648.0f},
             {f.outerSize(), QSize(734, 432)},
             {f.minimumSize() == f.maximumSize(), true},
             {bool(f.windowFlags() & Qt::WindowMaximizeButtonHint), false},
@@ -148,6 +141,7 @@ private Q_SLOTS:
         QCOMPARE(game.shortTrace(), "se2 | load | title");
         game.clearCommands();
         fom.close();
+        QVERIFY(!fom.isVisible());
         QCOMPARE(game.commands(), QStringList({"close MIDI notify"}));
         QCOMPARE(game.trace.lines.last(), "unload");
     }
@@ -172,25 +166,79 @@ private Q_SLOTS:
         QVERIFY(game.messageBox.texts.first().contains(game.content.dat2() + "opn.bmp"));
     }
 
+    // Without its title picture the program ends with status 1: it says why once, warns about the
+    // picture in its own words only, and starts no sound.
+    void programWithoutTitleExitsWithStatusOne_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count"); // on standard error
+        QTest::newRow("the reason, once")
+            << "ZOA cannot start: the title picture <F>/dat2/opn.bmp" << 1;
+        QTest::newRow("the game's own warning")
+            << "zoa.content: cannot read the title picture <F>/dat2/opn.bmp\n"
+            << 1;
+        QTest::newRow("no warning from Qt") << "QIODevice" << 0;
+        QTest::newRow("the music answered as without a device")
+            << "media play MIDI notify -> 5" << 1;
+        QTest::newRow("no sound started") << " -> 0\n" << 0;
+    }
     void programWithoutTitleExitsWithStatusOne() {
-        QTemporaryDir dir;
-        const QString program = dir.filePath("zoa");
-        QVERIFY(QFile::copy(ZOA_PROGRAM, program));
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        TestContent content;
+        content.remove("dat2/opn.bmp");
+        content.writeSound("bgm.wav");
+        content.writeSound("se2.wav");
+        QVERIFY(QFile::copy(ZOA_PROGRAM, content.path("zoa")));
         QProcess process;
-        process.start(program, {});
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_LOGGING_RULES", "zoa.trace.debug=true");
+        process.setProcessEnvironment(environment);
+        process.start(content.path("zoa"), {});
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitCode(), 1);
-        QVERIFY(process.readAllStandardError().contains(dir.filePath("dat2/opn.bmp").toUtf8()));
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(errors.count(text.replace("<F>", content.folder())), count);
     }
 
-    // A later return to the title reads the picture afresh.
-    void laterReturnToTitleRereadsThePicture() {
-        GameFixture game;
-        Fom& fom = game.start();
-        QCOMPARE(pixelAtCentre(fom.Img), QColor(200, 40, 120));
-        game.content.writePicture("opn", QColor(10, 200, 30));
-        QVERIFY(fom.Form_Activate());
-        QCOMPARE(pixelAtCentre(fom.Img), QColor(10, 200, 30));
+    // The layout numbers computed from the screen height.
+    void numbersFollowTheScreenHeight_data() {
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<float>("unit");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("versionFont");
+        QTest::addColumn<int>("textFont");
+        QTest::addColumn<int>("choiceFont");
+        QTest::newRow("768 pixels") << 11520 << 460.0f << 7820 << 4600 << 23 << 11 << 9;
+        QTest::newRow("1080 pixels") << 16200 << 648.0f << 11016 << 6480 << 32 << 16 << 12;
+        // q lies just below 3.6, so q * 2.5 lies just below 9.
+        QTest::newRow("600 pixels") << 9000 << 360.0f << 6120 << 3600 << 18 << 8 << 7;
+    }
+    void numbersFollowTheScreenHeight() {
+        QFETCH(int, screenHeight);
+        QFETCH(float, unit);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, versionFont);
+        QFETCH(int, textFont);
+        QFETCH(int, choiceFont);
+        const window::Layout layout = window::computeLayout(screenHeight);
+        QCOMPARE(layout.screenUnit, unit);
+        QCOMPARE(layout.outerWidthTwips, width);
+        QCOMPARE(layout.outerHeightTwips, height);
+        QCOMPARE(layout.versionFontSize, versionFont);
+        QCOMPARE(layout.textFontSize, textFont);
+        QCOMPARE(layout.choiceFontSize, choiceFont);
+    }
+
+    // The version and choice fonts are u / 20 and u / 50 rounded down for every unit.
+    void singlePrecisionFontSizesMatchWholeDivision() {
+        for (int unit = 1; unit <= 4000; ++unit) {
+            QCOMPARE(window::versionFontSize(static_cast<float>(unit)), unit / 20);
+            QCOMPARE(window::choiceFontSize(static_cast<float>(unit)), unit / 50);
+            const int text = window::textFontSize(static_cast<float>(unit));
+            QVERIFY(text == unit / 40 || (unit % 40 == 0 && text == unit / 40 - 1));
+        }
     }
 };
 

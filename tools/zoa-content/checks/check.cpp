@@ -1,0 +1,84 @@
+#include "checks/check.h"
+
+#include "checks/content_folder.h"
+#include "checks/long_plays.h"
+#include "checks/media_checks.h"
+#include "checks/reachability.h"
+#include "checks/script_checks.h"
+#include "figures/figure_text.h"
+#include "figures/simulation.h"
+#include "figures/story_figures.h"
+
+#include <algorithm>
+
+namespace content {
+
+namespace {
+
+QString counted(int count, const char* singular, const char* plural) {
+    return QString::number(count) + QLatin1Char(' ') +
+           QLatin1String(count == 1 ? singular : plural);
+}
+
+} // namespace
+
+QList<Diagnostic> checkContent(const CheckOptions& options, platform::MediaService& sounds) {
+    const ContentFolder folder(options.folder);
+    QList<Diagnostic> diagnostics = checkReachability(folder);
+    if (options.plays > 0) {
+        const SimulationResult simulated = simulateStories(options.plays, options.seed);
+        diagnostics += checkLongPlays(folder, storyFigures(), &simulated);
+    } else {
+        diagnostics += checkLongPlays(folder, storyFigures());
+    }
+    const ScriptReport scripts = checkScripts(folder);
+    diagnostics += scripts.diagnostics;
+    diagnostics += checkFixedFiles(folder);
+    diagnostics += checkPictures(folder, scripts.pictures);
+    diagnostics += checkSounds(folder, sounds);
+    sortDiagnostics(diagnostics);
+    return diagnostics;
+}
+
+void sortDiagnostics(QList<Diagnostic>& diagnostics) {
+    std::stable_sort(diagnostics.begin(), diagnostics.end(),
+                     [](const Diagnostic& a, const Diagnostic& b) {
+                         const int files = a.file.compare(b.file);
+                         return files != 0 ? files < 0 : a.line < b.line;
+                     });
+}
+
+SeverityCounts countSeverities(const QList<Diagnostic>& diagnostics) {
+    SeverityCounts counts;
+    for (const Diagnostic& diagnostic : diagnostics) {
+        switch (diagnostic.severity) {
+        case Severity::Error:
+            ++counts.errors;
+            break;
+        case Severity::Warning:
+            ++counts.warnings;
+            break;
+        case Severity::Note:
+            ++counts.notes;
+            break;
+        }
+    }
+    return counts;
+}
+
+QString storyLengthLine(const StoryFigures& figures) {
+    return QStringLiteral("zoa-content check: the ending comes after %1 answers on average (half "
+                          "the stories by %2, 90% by %3, 99% by %4)")
+        .arg(fourDigits(figures.meanAnswers))
+        .arg(figures.answersByHalf)
+        .arg(figures.answersBy90)
+        .arg(figures.answersBy99);
+}
+
+QString summaryLine(const SeverityCounts& counts) {
+    return QStringLiteral("zoa-content check: ") + counted(counts.errors, "error", "errors") +
+           QStringLiteral(", ") + counted(counts.warnings, "warning", "warnings") +
+           QStringLiteral(", ") + counted(counts.notes, "note", "notes");
+}
+
+} // namespace content

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "checks/diagnostic.h"
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+namespace platform {
+class MediaService;
+}
+
+namespace content {
+
+struct StoryFigures;
+
+struct CheckOptions {
+    QString folder;         // holds dat1/ and dat2/
+    int plays = 0;          // stories simulated to cross-check the long-play findings
+    std::uint32_t seed = 1; // the simulation's seed: the same seed gives the same findings
+};
+
+// Runs every check over the folder: reachability in normal play, long plays, each script, the
+// pictures, and the sounds as the media service opens them. The findings come sorted by file,
+// then line.
+QList<Diagnostic> checkContent(const CheckOptions& options, platform::MediaService& sounds);
+
+// Orders findings by file, then line, keeping the order of findings at the same place.
+void sortDiagnostics(QList<Diagnostic>& diagnostics);
+
+struct SeverityCounts {
+    int errors = 0;
+    int warnings = 0;
+    int notes = 0;
+};
+
+SeverityCounts countSeverities(const QList<Diagnostic>& diagnostics);
+
+// "zoa-content check: the ending comes after 20.00 answers on average (half the stories by 19,
+// ...)"
+QString storyLengthLine(const StoryFigures& figures);
+
+// "zoa-content check: 2 errors, 1 warning, 0 notes"
+QString summaryLine(const SeverityCounts& counts);
+
+} // namespace content

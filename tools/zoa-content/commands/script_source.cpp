@@ -1,0 +1,103 @@
+#include "commands/script_source.h"
+
+namespace content {
+
+namespace {
+
+// The length of a UTF-8 sequence starting at data[0], or 0 when none starts there.
+qsizetype sequenceLength(const unsigned char* data, qsizetype available) {
+    const unsigned char lead = data[0];
+    if (lead < 0x80) {
+        return 1;
+    }
+    qsizetype length = 0;
+    unsigned char low = 0x80;  // allowed range of the second byte: rules out overlong forms,
+    unsigned char high = 0xBF; // surrogates and values above U+10FFFF
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (available < length || data[1] < low || data[1] > high) {
+        return 0;
+    }
+    for (qsizetype i = 2; i < length; ++i) {
+        if (data[i] < 0x80 || data[i] > 0xBF) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+void addLine(ScriptSource& source, const QString& file, QByteArrayView bytes) {
+    const qsizetype bad = firstInvalidUtf8(bytes);
+    if (bad >= 0) {
+        const QString before = QString::fromUtf8(bytes.first(bad));
+        source.diagnostics.append({file, static_cast<int>(source.lines.size() + 1),
+                                   columnOf(before, before.size()),
+                                   QStringLiteral("bytes that are not UTF-8 (the source must be "
+                                                  "UTF-8 text)")});
+    }
+    source.lines.append(QString::fromUtf8(bytes));
+}
+
+} // namespace
+
+qsizetype firstInvalidUtf8(QByteArrayView bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const qsizetype length = sequenceLength(data + i, bytes.size() - i);
+        if (length == 0) {
+            return i;
+        }
+        i += length;
+    }
+    return -1;
+}
+
+int columnOf(QStringView line, qsizetype index) {
+    int column = 1;
+    for (qsizetype i = 0; i < index && i < line.size(); ++i) {
+        const bool pairStart =
+            line.at(i).isHighSurrogate() && i + 1 < line.size() && line.at(i + 1).isLowSurrogate();
+        if (pairStart) {
+            ++i;
+        }
+        ++column;
+    }
+    return column;
+}
+
+ScriptSource readScriptSource(const QString& file, QByteArrayView bytes) {
+    ScriptSource source;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        bytes = bytes.sliced(3);
+    }
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char byte = bytes.at(i);
+        if (byte != '\n' && byte != '\r') {
+            continue;
+        }
+        addLine(source, file, bytes.sliced(start, i - start));
+        if (byte == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n') {
+            ++i;
+        }
+        start = i + 1;
+    }
+    if (start < bytes.size()) {
+        addLine(source, file, bytes.sliced(start));
+    }
+    return source;
+}
+
+} // namespace content
