@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -67,6 +69,13 @@ bool waitForStatus(platform::SdlMediaService& media, const char* alias, const QB
         QTest::qWait(5);
     }
     return true;
+}
+
+void removeOutputDevice() {
+    SDL_Event event{};
+    event.type = SDL_AUDIODEVICEREMOVED;
+    event.adevice.which = 2; // the first device opened: SDL numbers them from 2
+    SDL_PushEvent(&event);
 }
 
 } // namespace tone

@@ -30,4 +30,8 @@ QByteArray status(platform::SdlMediaService& media, const char* alias);
 // Waits, in short steps and at most three seconds, until the alias reports the state.
 bool waitForStatus(platform::SdlMediaService& media, const char* alias, const QByteArray& state);
 
+// Tells through SDL's own event queue that the open output device is gone, as SDL does when a
+// device is unplugged or a sound server goes away.
+void removeOutputDevice();
+
 } // namespace tone
