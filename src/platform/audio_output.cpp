@@ -18,7 +18,6 @@ namespace {
 constexpr int defaultRate = 44100;
 constexpr int lowestRate = 22050;
 constexpr int highestRate = 48000;
-constexpr int channels = 2;
 // The mixer wakes once a buffer and an effect starts at the latest one buffer after its play
 // command: the longest buffer within this keeps both low (about 22 wake-ups a second).
 constexpr int longestBufferMilliseconds = 50;
@@ -35,27 +34,30 @@ int bufferFrames(int rate) {
     return frames;
 }
 
-// The sample rate in a RIFF WAVE file's format chunk, or 0 when there is none to read.
-int waveSampleRate(const QString& path) {
+// The sample rate and channels in a RIFF WAVE file's format chunk, or {} when there is none.
+AudioFormat waveFormat(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return 0;
+        return {};
     }
     const QByteArray riff = file.read(12);
     if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8) != "WAVE") {
-        return 0;
+        return {};
     }
     for (QByteArray chunk = file.read(8); chunk.size() == 8; chunk = file.read(8)) {
         const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
         if (chunk.startsWith("fmt ")) {
             const QByteArray format = file.read(8);
-            return format.size() == 8 ? qFromLittleEndian<qint32>(format.constData() + 4) : 0;
+            return format.size() == 8
+                       ? AudioFormat{qFromLittleEndian<qint32>(format.constData() + 4),
+                                     qFromLittleEndian<qint16>(format.constData() + 2)}
+                       : AudioFormat{};
         }
         if (!file.seek(file.pos() + size + (size & 1))) {
-            return 0;
+            return {};
         }
     }
-    return 0;
+    return {};
 }
 
 // Whether the mixer goes on mixing: a server that goes away without SDL telling of it (SDL's
@@ -81,8 +83,8 @@ private:
 };
 
 // SDL's audio on the drivers listed, and the mixer's output on its default device.
-bool openOn(const SdlLibrary& sdl, const QByteArray& drivers, int rate, QByteArray* error,
-            bool needsOutputDevice = false) {
+bool openOn(const SdlLibrary& sdl, const QByteArray& drivers, const AudioFormat& format,
+            QByteArray* error, bool needsOutputDevice = false) {
     if (drivers.isEmpty()) {
         *error = "no audio driver can work here";
         return false;
@@ -97,7 +99,8 @@ bool openOn(const SdlLibrary& sdl, const QByteArray& drivers, int rate, QByteArr
         sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    if (sdl.Mix_OpenAudio(rate, AUDIO_S16SYS, channels, bufferFrames(rate)) != 0) {
+    if (sdl.Mix_OpenAudio(format.rate, AUDIO_S16SYS, format.channels, bufferFrames(format.rate)) !=
+        0) {
         *error = sdl.SDL_GetError();
         sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
@@ -111,18 +114,21 @@ bool openOn(const SdlLibrary& sdl, const QByteArray& drivers, int rate, QByteArr
 
 } // namespace
 
-int outputRateFor(const QByteArrayList& commands) {
+AudioFormat outputFormatFor(const QByteArrayList& commands) {
     for (const QByteArray& text : commands) {
         MediaCommand command;
         if (parseMediaCommand(text, &command) == MediaOk && command.verb == MediaVerb::Open) {
-            const int rate = waveSampleRate(QString::fromUtf8(command.path));
-            return rate >= lowestRate && rate <= highestRate ? rate : defaultRate;
+            const AudioFormat format = waveFormat(QString::fromUtf8(command.path));
+            return {format.rate >= lowestRate && format.rate <= highestRate ? format.rate
+                                                                            : defaultRate,
+                    format.channels == 1 ? 1 : 2};
         }
     }
-    return defaultRate;
+    return {defaultRate, 2};
 }
 
-const SdlLibrary* openAudioOutput(int rate, const QByteArray& driver, QByteArray* error) {
+const SdlLibrary* openAudioOutput(const AudioFormat& format, const QByteArray& driver,
+                                  QByteArray* error) {
     if (outputTaken) {
         *error = "the sound mixer is in use by another media service";
         return nullptr;
@@ -138,9 +144,9 @@ const SdlLibrary* openAudioOutput(int rate, const QByteArray& driver, QByteArray
     // server spends three times what a native client costs it. PipeWire without an output device
     // runs for video only, beside a PulseAudio server.
     const bool opened =
-        driver.isEmpty() ? (pipewireFirst(*sdl) && openOn(*sdl, "pipewire", rate, error, true)) ||
-                               openOn(*sdl, audioDriversToTry(*sdl), rate, error)
-                         : openOn(*sdl, driver, rate, error);
+        driver.isEmpty() ? (pipewireFirst(*sdl) && openOn(*sdl, "pipewire", format, error, true)) ||
+                               openOn(*sdl, audioDriversToTry(*sdl), format, error)
+                         : openOn(*sdl, driver, format, error);
     outputTaken = opened;
     return opened ? sdl : nullptr;
 }

@@ -28,7 +28,7 @@ bool SdlMediaService::deviceReady(const QByteArrayList& commands) {
     if (device_ != Device::Untried) {
         return device_ == Device::Open;
     }
-    rate_ = outputRateFor(commands);
+    format_ = outputFormatFor(commands);
     QByteArray error;
     if (openOutput({}, &error)) {
         return true;
@@ -41,7 +41,7 @@ bool SdlMediaService::deviceReady(const QByteArrayList& commands) {
 }
 
 bool SdlMediaService::openOutput(const QByteArray& driver, QByteArray* error) {
-    sdl_ = openAudioOutput(rate_, driver, error);
+    sdl_ = openAudioOutput(format_, driver, error);
     if (sdl_ == nullptr) {
         return false;
     }

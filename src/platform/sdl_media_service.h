@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/audio_output.h"
 #include "platform/media_service.h"
 
 #include <QByteArrayList>
@@ -26,7 +27,7 @@ struct SdlLibrary;
 // already open replaces its sound only once the new file has loaded: a file that cannot be read
 // leaves the old sound as it was. A failed command changes nothing.
 //
-// The audio device is opened on the first command, at the rate of the first sound that command
+// The audio device is opened on the first command, in the format of the first sound that command
 // or the held ones open (see holdCommands). When it cannot be opened (or another service
 // already holds the mixer), one warning goes to the "zoa.sound" category and every command
 // answers MediaNoDevice; the service still keeps track of what it was asked to open and play.
@@ -37,8 +38,8 @@ struct SdlLibrary;
 // Each command first looks whether it has: SDL has told so, or nothing has been mixed for half a
 // second (SDL's PipeWire driver tells nothing when its server goes). From then on the commands
 // are answered as if the output were there, from what the service keeps track of, while it opens
-// an output again once a second on the default device of the same driver. The same search runs once a
-// second when no device could be had at first. Once an output is open again, what was open is
+// an output again once a second on the default device of the same driver. The same search runs once
+// a second when no device could be had at first. Once an output is open again, what was open is
 // opened again and the music that played plays on from where it was (or from its start, when no
 // device was had before); an effect that was sounding is not played again. One warning tells
 // that the output is lost, one that it is back.
@@ -56,8 +57,8 @@ public:
     void post(const QByteArray& command, Answered answered) override;
 
     // From now on posted commands wait, unanswered, until releaseCommands(): the sound libraries
-    // and the device start when the caller chooses (the game: after its first frame), at the
-    // rate of the first sound the waiting commands open. A command sent with send(), and the
+    // and the device start when the caller chooses (the game: after its first frame), in the
+    // format of the first sound the waiting commands open. A command sent with send(), and the
     // end of the service, release them too.
     void holdCommands();
     // Opens the device and answers the waiting commands, in order.
@@ -105,7 +106,7 @@ private:
     qint64 maxEffectBytes_;
     Device device_ = Device::Untried;
     const SdlLibrary* sdl_ = nullptr; // while the device is open
-    int rate_ = 0;                    // of the first output, kept for every later one
+    AudioFormat format_;              // of the first output, kept for every later one
     QByteArray driver_;               // of the output that was lost
     QTimer retry_;                    // looks for an output while none is open
     std::array<Sound, 2> sounds_{};   // indexed by mixer channel

@@ -43,7 +43,7 @@ int writeSine(const char* path, double frequency, int seconds) {
 int findSine(const char* path, double frequency) {
     QFile file(QString::fromLocal8Bit(path));
     const QList<bool> windows = file.open(QIODevice::ReadOnly)
-                                    ? heardWindows(tone::leftChannel(file.readAll()), frequency)
+                                    ? heardWindows(tone::firstChannel(file.readAll(), 2), frequency)
                                     : QList<bool>();
     const qsizetype window = firstHeardWindow(windows);
     if (window < 0) {
