@@ -28,7 +28,7 @@ void Label::setCaption(const QString& caption) {
     shownText_ = caption;
     shownText_.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     setAccessibleName(shownText_);
-    scheduleRepaint(layOut());
+    scheduleRepaint(laidOut_ ? layOut() : rect());
 }
 
 // The lines go down as QPainter::drawText() puts wrapped text: each line's top on a whole pixel,
@@ -36,8 +36,9 @@ void Label::setCaption(const QString& caption) {
 // is unchanged keeps its layout, and whatever changed text or place is returned as the area to
 // draw again.
 QRect Label::layOut() {
+    laidOut_ = true;
     const QList<Paragraph> before = std::exchange(paragraphs_, {});
-    const qreal leading = QFontMetricsF(font(), this).leading();
+    const qreal leading = QFontMetricsF(layoutFont(), this).leading();
     qreal bottom = -leading;
     QRect changed;
     const QStringList texts = shownText_.split(QLatin1Char('\n'));
@@ -109,14 +110,18 @@ QRect Label::changedArea(const Paragraph* before, const Paragraph& after) const 
                  static_cast<int>(std::ceil(line.height())) + 2);
 }
 
-std::shared_ptr<QTextLayout> Label::layOutParagraph(const QString& text, qreal leading,
-                                                    qreal* height) const {
-    // Text of the scripts that need no shaping (Japanese, Latin, ...) is laid out from the font's
-    // character map alone, which halves the cost of a line; the game's fonts have neither
-    // kerning nor ligatures for these scripts, so nothing changes on screen.
+// Text of the scripts that need no shaping (Japanese, Latin, ...) is laid out from the font's
+// character map alone, which halves the cost of a line; the game's fonts have neither kerning nor
+// ligatures for these scripts, so nothing changes on screen.
+QFont Label::layoutFont() const {
     QFont unshaped = font();
     unshaped.setStyleStrategy(QFont::PreferNoShaping);
-    auto layout = std::make_shared<QTextLayout>(text, unshaped, this);
+    return unshaped;
+}
+
+std::shared_ptr<QTextLayout> Label::layOutParagraph(const QString& text, qreal leading,
+                                                    qreal* height) const {
+    auto layout = std::make_shared<QTextLayout>(text, layoutFont(), this);
     layout->setCacheEnabled(true); // keeps the shaped glyphs for every later drawing
     qreal bottom = -leading;
     layout->beginLayout();
@@ -157,20 +162,22 @@ void Label::timerEvent(QTimerEvent* event) {
     update(std::exchange(toRepaint_, QRect()));
 }
 
-// A new width or font lays every line out afresh.
+// A new width or font lays every line out afresh, when it is next drawn.
 void Label::resizeEvent(QResizeEvent*) {
-    paragraphs_.clear();
-    layOut();
-    update();
+    forgetLayout();
 }
 
 void Label::changeEvent(QEvent* event) {
     ClickableWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        paragraphs_.clear();
-        layOut();
-        update();
+        forgetLayout();
     }
+}
+
+void Label::forgetLayout() {
+    paragraphs_.clear();
+    laidOut_ = false;
+    update();
 }
 
 void Label::setTextColor(const QColor& color) {
@@ -180,6 +187,9 @@ void Label::setTextColor(const QColor& color) {
 
 void Label::paintEvent(QPaintEvent* event) {
     sinceRepaint_.restart();
+    if (!laidOut_) {
+        layOut();
+    }
     QPainter painter(this);
     painter.setPen(textColor_);
     for (const Paragraph& paragraph : paragraphs_) {

@@ -48,6 +48,8 @@ private:
     };
 
     QRect layOut();
+    void forgetLayout();
+    QFont layoutFont() const;
     QRect changedArea(const Paragraph* before, const Paragraph& after) const;
     void drawParagraph(QPainter& painter, const Paragraph& paragraph, const QRect& area) const;
     std::shared_ptr<QTextLayout> layOutParagraph(const QString& text, qreal leading,
@@ -57,6 +59,7 @@ private:
     QString caption_;
     QString shownText_;
     QList<Paragraph> paragraphs_;
+    bool laidOut_ = false; // the paragraphs hold the text in the present font and width
     QColor textColor_ = Qt::black;
     QBasicTimer repaintTimer_;
     QElapsedTimer sinceRepaint_;
