@@ -108,12 +108,15 @@ private Q_SLOTS:
         };
         const QString line = "夜の港に\t灯がともり、波の音だけが静かに響いていた。gjpqy";
         QStringList lines(3);
-        for (int step = 0; step < 2 * line.size(); ++step) {
+        for (int step = 0; step <= 2 * line.size(); ++step) {
             if (step % line.size() == 0) {
                 lines.append(QString());
                 lines.removeFirst();
             }
             lines.last() = line.left(step % line.size() + 1);
+            if (step == 2 * line.size()) { // a caption of fewer lines
+                lines = QStringList{"了"};
+            }
             label.setCaption(lines.join("\r\n"));
             QImage whole(screen().size(), QImage::Format_RGB32);
             whole.fill(window.palette().color(QPalette::Window));
