@@ -1,5 +1,5 @@
-// The media service's output: opened on the first command, looked for again once a second while
-// none can be had, and given back what it played once it is there again.
+// The media service's output: looked for once a second while none can be had, and given back what
+// it played once it is there again.
 #include "platform/audio_drivers.h"
 #include "platform/audio_output.h"
 #include "platform/sdl_library.h"
@@ -13,31 +13,11 @@ namespace {
 Q_LOGGING_CATEGORY(zoaSound, "zoa.sound", QtWarningMsg)
 }
 
-SdlMediaService::~SdlMediaService() {
-    releaseCommands();
-    if (device_ != Device::Open) {
-        return;
-    }
-    for (int channel = 0; channel < static_cast<int>(sounds_.size()); ++channel) {
-        close(channel);
-    }
-    closeAudioOutput();
-}
-
-bool SdlMediaService::deviceReady(const QByteArrayList& commands) {
-    if (device_ != Device::Untried) {
-        return device_ == Device::Open;
-    }
-    format_ = outputFormatFor(commands);
-    QByteArray error;
-    if (openOutput({}, &error)) {
-        return true;
-    }
-    device_ = Device::Missing;
+// No output could be had at first: one warning, and a look once a second from now on.
+void SdlMediaService::lookForDeviceLater(const QByteArray& error) {
     qCWarning(zoaSound) << "no audio device, the game runs without sound until one is found:"
                         << error.constData();
     retry_.start();
-    return false;
 }
 
 bool SdlMediaService::openOutput(const QByteArray& driver, QByteArray* error) {

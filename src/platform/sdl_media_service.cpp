@@ -46,6 +46,17 @@ SdlMediaService::SdlMediaService(qint64 maxEffectBytes)
     retry_.callOnTimeout([this] { lookForOutput(); });
 }
 
+SdlMediaService::~SdlMediaService() {
+    releaseCommands();
+    if (device_ != Device::Open) {
+        return;
+    }
+    for (int channel = 0; channel < static_cast<int>(sounds_.size()); ++channel) {
+        close(channel);
+    }
+    closeAudioOutput();
+}
+
 void SdlMediaService::holdCommands() {
     holding_ = true;
 }
@@ -73,6 +84,20 @@ void SdlMediaService::post(const QByteArray& command, Answered answered) {
     } else {
         answered(send(command, nullptr));
     }
+}
+
+bool SdlMediaService::deviceReady(const QByteArrayList& commands) {
+    if (device_ != Device::Untried) {
+        return device_ == Device::Open;
+    }
+    device_ = Device::Missing;
+    format_ = outputFormatFor(commands);
+    QByteArray error;
+    if (!openOutput({}, &error)) {
+        lookForDeviceLater(error);
+        return false;
+    }
+    return true;
 }
 
 int SdlMediaService::open(int channel, const QByteArray& path) {

@@ -98,6 +98,7 @@ private:
     bool isPlaying(int channel) const;
 
     // The output's coming and going (sdl_media_output.cpp).
+    void lookForDeviceLater(const QByteArray& error);
     void noticeLostOutput();
     void lookForOutput();
     bool openOutput(const QByteArray& driver, QByteArray* error);
