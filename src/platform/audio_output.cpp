@@ -140,9 +140,9 @@ const SdlLibrary* openAudioOutput(const AudioFormat& format, const QByteArray& d
     // The audio subsystem brings SDL's event subsystem along; its SIGINT/SIGTERM handlers would
     // turn the signals into events nobody reads, so the program could no longer be interrupted.
     sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // On a PipeWire desktop the game is PipeWire's own client: through pipewire-pulse, the
-    // server spends three times what a native client costs it. PipeWire without an output device
-    // runs for video only, beside a PulseAudio server.
+    // On a PipeWire desktop the game is PipeWire's own client: through pipewire-pulse, which SDL
+    // would choose, the server spends several times as much on the same stream. PipeWire without
+    // an output device runs for video only, beside a PulseAudio server.
     const bool opened =
         driver.isEmpty() ? (pipewireFirst(*sdl) && openOn(*sdl, "pipewire", format, error, true)) ||
                                openOn(*sdl, audioDriversToTry(*sdl), format, error)
