@@ -1,5 +1,6 @@
-// Figures of play measured inside one game process: CPU and cadence while typing, typing speed
-// at the shortest interval, the cost of one tick, and the speed of script reading.
+// Figures of play measured inside one game process: the cadence of typing, typing speed at the
+// shortest interval, the cost of one tick, and the speed of script reading. (The CPU of typing is
+// measured from outside, on the real program: typing_bench.)
 #include "bench_table.h"
 #include "platform/cp932.h"
 #include "platform/fonts.h"
@@ -23,18 +24,10 @@
 
 #include <chrono>
 #include <cmath>
-#include <sys/resource.h>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double processCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -67,7 +60,6 @@ void runEventLoop(int milliseconds) {
 }
 
 struct TypingRun {
-    double cpuPercent = 0;
     std::vector<double> intervalsMs;
     int charactersTyped = 0;
 };
@@ -82,9 +74,7 @@ TypingRun typeFor(Fom& fom, int speed, int milliseconds) {
     });
     fom.HsclTim->setValue(speed);
     fom.IveStt(QStringLiteral("zoa"), QStringLiteral("zoa"));
-    const double before = processCpuSeconds();
     runEventLoop(milliseconds);
-    run.cpuPercent = (processCpuSeconds() - before) / (milliseconds / 1000.0) * 100.0;
     QObject::disconnect(connection);
     fom.TimIve->setEnabled(false);
     for (std::size_t i = 1; i < ticks.size(); ++i) {
@@ -95,12 +85,10 @@ TypingRun typeFor(Fom& fom, int speed, int milliseconds) {
 }
 
 void measureTyping(Fom& fom) {
-    std::vector<double> cpu;
     std::vector<double> means;
     std::vector<double> deviations;
     for (int run = 0; run < 3; ++run) {
         const TypingRun typing = typeFor(fom, 100, 10000);
-        cpu.push_back(typing.cpuPercent);
         double sum = 0;
         std::vector<double> offBy;
         for (double interval : typing.intervalsMs) {
@@ -110,9 +98,6 @@ void measureTyping(Fom& fom) {
         means.push_back(typing.intervalsMs.empty() ? 0 : sum / typing.intervalsMs.size());
         deviations.push_back(percentile(offBy, 99));
     }
-    printRow(QStringLiteral("CPU while typing at 100 ms a character, 10 s (median of 3)"),
-             QString::number(median(cpu), 'f', 3) + QStringLiteral(" % of a core"),
-             QStringLiteral("<= 1 %"));
     printRow(QStringLiteral("typing cadence at 100 ms: mean interval, p99 deviation"),
              QString::number(median(means), 'f', 2) + QStringLiteral(" ms, ") +
                  QString::number(median(deviations), 'f', 2) + QStringLiteral(" ms"),
@@ -181,34 +166,6 @@ void measureReading(const QString& folder) {
              QStringLiteral(">= 50 MB/s"));
 }
 
-// Typing again with the demo's music and sounds on a sound device (SDL's dummy driver), started
-// as the game starts them: after the first frame, at the rate of the sounds.
-void measureTypingWithMusic(const QString& folder, const QString& build, int screenHeight) {
-    for (const char* name : {"bgm.wav", "se.wav", "se2.wav"}) {
-        const QString sound = QStringLiteral("/dat2/") + QLatin1String(name);
-        QFile::copy(build + sound, folder + sound);
-    }
-    qputenv("SDL_AUDIODRIVER", "dummy");
-    platform::FixedHostFacts host(folder, screenHeight);
-    platform::SdlMediaService media;
-    media.holdCommands();
-    platform::ClockRandom random;
-    platform::QtMessageBox messageBox;
-    Fom fom(GamePlatform{host, media, random, messageBox});
-    fom.show();
-    runEventLoop(300);
-    media.releaseCommands();
-    runEventLoop(1000);
-    std::vector<double> cpu;
-    for (int run = 0; run < 3; ++run) {
-        cpu.push_back(typeFor(fom, 100, 10000).cpuPercent);
-    }
-    printRow(QStringLiteral("CPU while typing at 100 ms a character with the music playing, "
-                            "dummy driver, 10 s (median of 3)"),
-             QString::number(median(cpu), 'f', 3) + QStringLiteral(" % of a core"),
-             QStringLiteral("<= 0.5 %"));
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -228,10 +185,6 @@ int main(int argc, char* argv[]) {
         measureTyping(fom);
         measureTick(fom);
         measureReading(dir.path());
-    }
-    if (argc > 1) {
-        measureTypingWithMusic(dir.path(), QString::fromLocal8Bit(argv[1]),
-                               screen.screenHeightTwips());
     }
     return 0;
 }

@@ -1,24 +1,23 @@
 #include "platform/audio_output.h"
 
+#include "platform/audio_drivers.h"
 #include "platform/media_command.h"
 #include "platform/media_service.h"
 #include "platform/sdl_library.h"
 
-#include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
 #include <QtEndian>
+
+#include <atomic>
+#include <chrono>
 
 namespace platform {
 
 namespace {
 
-Q_LOGGING_CATEGORY(zoaSound, "zoa.sound", QtWarningMsg)
-
 constexpr int defaultRate = 44100;
 constexpr int lowestRate = 22050;
 constexpr int highestRate = 48000;
-constexpr int channels = 2;
 // The mixer wakes once a buffer and an effect starts at the latest one buffer after its play
 // command: the longest buffer within this keeps both low (about 22 wake-ups a second).
 constexpr int longestBufferMilliseconds = 50;
@@ -35,103 +34,121 @@ int bufferFrames(int rate) {
     return frames;
 }
 
-// The sample rate in a RIFF WAVE file's format chunk, or 0 when there is none to read.
-int waveSampleRate(const QString& path) {
+// The sample rate and channels in a RIFF WAVE file's format chunk, or {} when there is none.
+AudioFormat waveFormat(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return 0;
+        return {};
     }
     const QByteArray riff = file.read(12);
     if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8) != "WAVE") {
-        return 0;
+        return {};
     }
     for (QByteArray chunk = file.read(8); chunk.size() == 8; chunk = file.read(8)) {
         const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
         if (chunk.startsWith("fmt ")) {
             const QByteArray format = file.read(8);
-            return format.size() == 8 ? qFromLittleEndian<qint32>(format.constData() + 4) : 0;
+            return format.size() == 8
+                       ? AudioFormat{qFromLittleEndian<qint32>(format.constData() + 4),
+                                     qFromLittleEndian<qint16>(format.constData() + 2)}
+                       : AudioFormat{};
         }
         if (!file.seek(file.pos() + size + (size & 1))) {
-            return 0;
+            return {};
         }
     }
-    return 0;
+    return {};
 }
 
-bool hasPcmDeviceNodes() {
-    return !QDir(QStringLiteral("/dev/snd"))
-                .entryList({QStringLiteral("pcmC*")}, QDir::System)
-                .isEmpty();
-}
+// Whether the mixer goes on mixing: a server that goes away without SDL telling of it (SDL's
+// PipeWire driver) leaves the mixer waiting for ever. The audio thread notes the time of each
+// mixed buffer; a look from the calling thread compares it with the time now.
+class MixingWatch {
+public:
+    static void mixed(int, void*, int, void*) { lastMixed.store(now(), std::memory_order_relaxed); }
+    static void start() { lastMixed.store(now(), std::memory_order_relaxed); }
+    // True when nothing has been mixed for ten buffers and more.
+    static bool stopped() {
+        return now() - lastMixed.load(std::memory_order_relaxed) > stoppedMilliseconds;
+    }
 
-// On a machine without sound hardware ALSA, and sndio through its ALSA back end, each spend about
-// 100 ms reading ALSA's configuration before they fail. Where there are no PCM device nodes, the
-// sound servers are still tried in SDL's order, but these two are not (sndio still is when
-// AUDIODEVICE names a server for it). A driver chosen with SDL_AUDIODRIVER is left alone.
-void skipAlsaWithoutSoundHardware(const SdlLibrary& sdl) {
-    if (!qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER") || hasPcmDeviceNodes()) {
-        return;
+private:
+    static constexpr qint64 stoppedMilliseconds = 500;
+    static qint64 now() {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
     }
-    const bool sndioServerNamed = !qEnvironmentVariableIsEmpty("AUDIODEVICE");
-    QByteArrayList drivers;
-    for (int i = 0; i < sdl.SDL_GetNumAudioDrivers(); ++i) {
-        const QByteArray name(sdl.SDL_GetAudioDriver(i));
-        const bool needsHardware = name == "alsa" || (name == "sndio" && !sndioServerNamed);
-        if (!needsHardware && name != "dummy" && name != "disk") {
-            drivers.append(name);
-        }
-    }
-    if (!drivers.isEmpty()) {
-        sdl.SDL_SetHint(SDL_HINT_AUDIODRIVER, drivers.join(',').constData());
-    }
-}
+    static inline std::atomic<qint64> lastMixed{0};
+};
 
-const SdlLibrary* noDevice(const QByteArray& reason) {
-    qCWarning(zoaSound) << "no audio device, the game runs without sound:" << reason.constData();
-    return nullptr;
+// SDL's audio on the drivers listed, and the mixer's output on its default device.
+bool openOn(const SdlLibrary& sdl, const QByteArray& drivers, const AudioFormat& format,
+            QByteArray* error, bool needsOutputDevice = false) {
+    if (drivers.isEmpty()) {
+        *error = "no audio driver can work here";
+        return false;
+    }
+    sdl.SDL_SetHint(SDL_HINT_AUDIODRIVER, drivers.constData());
+    if (sdl.SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        *error = sdl.SDL_GetError();
+        return false;
+    }
+    if (needsOutputDevice && sdl.SDL_GetNumAudioDevices(0) < 1) {
+        *error = "no output device through " + drivers;
+        sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    if (sdl.Mix_OpenAudio(format.rate, AUDIO_S16SYS, format.channels, bufferFrames(format.rate)) !=
+        0) {
+        *error = sdl.SDL_GetError();
+        sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    // Only the removal of the open device is looked for; other device events would pile up.
+    sdl.SDL_EventState(SDL_AUDIODEVICEADDED, SDL_IGNORE);
+    MixingWatch::start();
+    sdl.Mix_RegisterEffect(MIX_CHANNEL_POST, &MixingWatch::mixed, nullptr, nullptr);
+    return true;
 }
 
 } // namespace
 
-int outputRateFor(const QByteArrayList& commands) {
+AudioFormat outputFormatFor(const QByteArrayList& commands) {
     for (const QByteArray& text : commands) {
         MediaCommand command;
         if (parseMediaCommand(text, &command) == MediaOk && command.verb == MediaVerb::Open) {
-            const int rate = waveSampleRate(QString::fromUtf8(command.path));
-            return rate >= lowestRate && rate <= highestRate ? rate : defaultRate;
+            const AudioFormat format = waveFormat(QString::fromUtf8(command.path));
+            return {format.rate >= lowestRate && format.rate <= highestRate ? format.rate
+                                                                            : defaultRate,
+                    format.channels == 1 ? 1 : 2};
         }
     }
-    return defaultRate;
+    return {defaultRate, 2};
 }
 
-const SdlLibrary* openAudioOutput(int rate, const char* driver) {
+const SdlLibrary* openAudioOutput(const AudioFormat& format, const QByteArray& driver,
+                                  QByteArray* error) {
     if (outputTaken) {
-        qCWarning(zoaSound) << "the sound mixer is in use by another media service; no sound";
+        *error = "the sound mixer is in use by another media service";
         return nullptr;
     }
-    QByteArray error;
-    const SdlLibrary* sdl = sdlLibrary(&error);
+    const SdlLibrary* sdl = sdlLibrary(error);
     if (sdl == nullptr) {
-        return noDevice(error);
+        return nullptr;
     }
     // The audio subsystem brings SDL's event subsystem along; its SIGINT/SIGTERM handlers would
     // turn the signals into events nobody reads, so the program could no longer be interrupted.
     sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (driver != nullptr) {
-        sdl->SDL_SetHint(SDL_HINT_AUDIODRIVER, driver);
-    } else {
-        skipAlsaWithoutSoundHardware(*sdl);
-    }
-    if (sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        return noDevice(sdl->SDL_GetError());
-    }
-    if (sdl->Mix_OpenAudio(rate, AUDIO_S16SYS, channels, bufferFrames(rate)) != 0) {
-        const QByteArray reason = sdl->SDL_GetError();
-        sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return noDevice(reason);
-    }
-    outputTaken = true;
-    return sdl;
+    // On a PipeWire desktop the game is PipeWire's own client: through pipewire-pulse, which SDL
+    // would choose, the server spends several times as much on the same stream. PipeWire without
+    // an output device runs for video only, beside a PulseAudio server.
+    const bool opened =
+        driver.isEmpty() ? (pipewireFirst(*sdl) && openOn(*sdl, "pipewire", format, error, true)) ||
+                               openOn(*sdl, audioDriversToTry(*sdl), format, error)
+                         : openOn(*sdl, driver, format, error);
+    outputTaken = opened;
+    return opened ? sdl : nullptr;
 }
 
 void closeAudioOutput() {
@@ -141,6 +158,25 @@ void closeAudioOutput() {
     sdl->Mix_Quit();
     sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     outputTaken = false;
+}
+
+QByteArray audioOutputDriver() {
+    QByteArray error;
+    const SdlLibrary* sdl = sdlLibrary(&error);
+    return sdl != nullptr && outputTaken ? QByteArray(sdl->SDL_GetCurrentAudioDriver())
+                                         : QByteArray();
+}
+
+bool audioOutputGone() {
+    QByteArray error;
+    const SdlLibrary* sdl = sdlLibrary(&error);
+    SDL_Event event;
+    bool removed = false;
+    while (sdl->SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_AUDIODEVICEREMOVED,
+                               SDL_AUDIODEVICEREMOVED) > 0) {
+        removed = removed || event.adevice.iscapture == 0;
+    }
+    return removed || MixingWatch::stopped();
 }
 
 } // namespace platform

@@ -35,16 +35,18 @@ Loaded load() {
     bind("SDL_GetError", f.SDL_GetError);
     bind("SDL_GetNumAudioDrivers", f.SDL_GetNumAudioDrivers);
     bind("SDL_GetAudioDriver", f.SDL_GetAudioDriver);
+    bind("SDL_GetNumAudioDevices", f.SDL_GetNumAudioDevices);
     bind("SDL_InitSubSystem", f.SDL_InitSubSystem);
     bind("SDL_QuitSubSystem", f.SDL_QuitSubSystem);
+    bind("SDL_GetCurrentAudioDriver", f.SDL_GetCurrentAudioDriver);
+    bind("SDL_PeepEvents", f.SDL_PeepEvents);
+    bind("SDL_EventState", f.SDL_EventState);
     bind("SDL_RWFromFile", f.SDL_RWFromFile);
-    bind("SDL_RWread", f.SDL_RWread);
-    bind("SDL_RWseek", f.SDL_RWseek);
-    bind("SDL_RWclose", f.SDL_RWclose);
     bind("Mix_OpenAudio", f.Mix_OpenAudio);
     bind("Mix_CloseAudio", f.Mix_CloseAudio);
     bind("Mix_Quit", f.Mix_Quit);
     bind("Mix_AllocateChannels", f.Mix_AllocateChannels);
+    bind("Mix_RegisterEffect", f.Mix_RegisterEffect);
     bind("Mix_LoadMUSType_RW", f.Mix_LoadMUSType_RW);
     bind("Mix_LoadWAV_RW", f.Mix_LoadWAV_RW);
     bind("Mix_FreeMusic", f.Mix_FreeMusic);
@@ -55,6 +57,8 @@ Loaded load() {
     bind("Mix_HaltChannel", f.Mix_HaltChannel);
     bind("Mix_PlayingMusic", f.Mix_PlayingMusic);
     bind("Mix_Playing", f.Mix_Playing);
+    bind("Mix_GetMusicPosition", f.Mix_GetMusicPosition);
+    bind("Mix_SetMusicPosition", f.Mix_SetMusicPosition);
     if (!bound) {
         loaded.error = dlerror();
         return loaded;

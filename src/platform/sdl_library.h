@@ -15,16 +15,18 @@ struct SdlLibrary {
     decltype(&::SDL_GetError) SDL_GetError = nullptr;
     decltype(&::SDL_GetNumAudioDrivers) SDL_GetNumAudioDrivers = nullptr;
     decltype(&::SDL_GetAudioDriver) SDL_GetAudioDriver = nullptr;
+    decltype(&::SDL_GetNumAudioDevices) SDL_GetNumAudioDevices = nullptr;
     decltype(&::SDL_InitSubSystem) SDL_InitSubSystem = nullptr;
     decltype(&::SDL_QuitSubSystem) SDL_QuitSubSystem = nullptr;
+    decltype(&::SDL_GetCurrentAudioDriver) SDL_GetCurrentAudioDriver = nullptr;
+    decltype(&::SDL_PeepEvents) SDL_PeepEvents = nullptr;
+    decltype(&::SDL_EventState) SDL_EventState = nullptr;
     decltype(&::SDL_RWFromFile) SDL_RWFromFile = nullptr;
-    decltype(&::SDL_RWread) SDL_RWread = nullptr;
-    decltype(&::SDL_RWseek) SDL_RWseek = nullptr;
-    decltype(&::SDL_RWclose) SDL_RWclose = nullptr;
     decltype(&::Mix_OpenAudio) Mix_OpenAudio = nullptr;
     decltype(&::Mix_CloseAudio) Mix_CloseAudio = nullptr;
     decltype(&::Mix_Quit) Mix_Quit = nullptr;
     decltype(&::Mix_AllocateChannels) Mix_AllocateChannels = nullptr;
+    decltype(&::Mix_RegisterEffect) Mix_RegisterEffect = nullptr;
     decltype(&::Mix_LoadMUSType_RW) Mix_LoadMUSType_RW = nullptr;
     decltype(&::Mix_LoadWAV_RW) Mix_LoadWAV_RW = nullptr;
     decltype(&::Mix_FreeMusic) Mix_FreeMusic = nullptr;
@@ -35,6 +37,8 @@ struct SdlLibrary {
     decltype(&::Mix_HaltChannel) Mix_HaltChannel = nullptr;
     decltype(&::Mix_PlayingMusic) Mix_PlayingMusic = nullptr;
     decltype(&::Mix_Playing) Mix_Playing = nullptr;
+    decltype(&::Mix_GetMusicPosition) Mix_GetMusicPosition = nullptr;
+    decltype(&::Mix_SetMusicPosition) Mix_SetMusicPosition = nullptr;
 };
 
 // Loads the libraries once per process; null when they cannot be loaded, with the reason in

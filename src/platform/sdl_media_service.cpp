@@ -26,29 +26,26 @@ int channelOf(const QByteArray& alias) {
     return -1;
 }
 
-// Opens a RIFF WAVE file of at most maxBytes for reading, or returns null. Only regular files are
+// Whether the path names a regular RIFF WAVE file of at most maxBytes. Only regular files are
 // opened, so a named pipe or a device cannot block or feed the loader endlessly.
-SDL_RWops* openWaveFile(const SdlLibrary& sdl, const QByteArray& utf8Path, qint64 maxBytes) {
-    const QString path = QString::fromUtf8(utf8Path);
+bool isWaveFile(const QString& path, qint64 maxBytes) {
     const QFileInfo info(path);
     if (!info.isFile() || info.size() < 12 || info.size() > maxBytes) {
-        return nullptr;
+        return false;
     }
-    SDL_RWops* file = sdl.SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
-    if (file == nullptr) {
-        return nullptr;
-    }
-    char header[12];
-    if (sdl.SDL_RWread(file, header, 1, sizeof header) != sizeof header ||
-        QByteArrayView(header, 4) != "RIFF" || QByteArrayView(header + 8, 4) != "WAVE" ||
-        sdl.SDL_RWseek(file, 0, RW_SEEK_SET) != 0) {
-        sdl.SDL_RWclose(file);
-        return nullptr;
-    }
-    return file;
+    QFile file(path);
+    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(12) : QByteArray();
+    return header.startsWith("RIFF") && header.mid(8) == "WAVE";
 }
 
 } // namespace
+
+SdlMediaService::SdlMediaService(qint64 maxEffectBytes, const QByteArray& driver)
+    : maxEffectBytes_(maxEffectBytes)
+    , driver_(driver) {
+    retry_.setInterval(retryMilliseconds);
+    retry_.callOnTimeout([this] { lookForOutput(); });
+}
 
 SdlMediaService::~SdlMediaService() {
     for (Waiting& command : waiting_) {
@@ -97,38 +94,58 @@ bool SdlMediaService::deviceReady(const QByteArrayList& commands) {
         return device_ == Device::Open;
     }
     device_ = Device::Missing;
-    sdl_ = openAudioOutput(outputRateFor(commands), driver_);
-    if (sdl_ == nullptr) {
+    format_ = outputFormatFor(commands);
+    QByteArray error;
+    if (!openOutput(driver_, &error)) {
+        lookForDeviceLater(error);
         return false;
     }
-    sdl_->Mix_AllocateChannels(static_cast<int>(sounds_.size()));
-    device_ = Device::Open;
     return true;
 }
 
 int SdlMediaService::open(int channel, const QByteArray& path) {
-    const qint64 maxBytes =
-        channel == musicChannel ? std::numeric_limits<qint64>::max() : maxEffectBytes_;
-    SDL_RWops* file = openWaveFile(*sdl_, path, maxBytes);
-    if (file == nullptr) {
-        return MediaUnreadableFile;
-    }
     Sound loaded;
-    // Both loaders free the file, also on failure; the music keeps reading it while it plays.
-    if (channel == musicChannel) {
-        loaded.music = sdl_->Mix_LoadMUSType_RW(file, MUS_WAV, 1);
-    } else {
-        loaded.chunk = sdl_->Mix_LoadWAV_RW(file, 1);
-    }
-    if (!loaded.isOpen()) {
-        return MediaUnreadableFile;
+    const int code = load(channel, path, &loaded);
+    if (code != MediaOk) {
+        return code;
     }
     close(channel);
     sounds_[channel] = loaded;
     return MediaOk;
 }
 
+// Loads a sound for the channel on the open output; without one, the file is only checked.
+int SdlMediaService::load(int channel, const QByteArray& path, Sound* loaded) {
+    const qint64 maxBytes =
+        channel == musicChannel ? std::numeric_limits<qint64>::max() : maxEffectBytes_;
+    const QString name = QString::fromUtf8(path);
+    if (!isWaveFile(name, maxBytes)) {
+        return MediaUnreadableFile;
+    }
+    loaded->path = path;
+    if (sdl_ == nullptr) {
+        return MediaOk;
+    }
+    SDL_RWops* file = sdl_->SDL_RWFromFile(QFile::encodeName(name).constData(), "rb");
+    if (file == nullptr) {
+        return MediaUnreadableFile;
+    }
+    // Both loaders free the file, also on failure; the music keeps reading it while it plays.
+    if (channel == musicChannel) {
+        loaded->music = sdl_->Mix_LoadMUSType_RW(file, MUS_WAV, 1);
+    } else {
+        loaded->chunk = sdl_->Mix_LoadWAV_RW(file, 1);
+    }
+    return loaded->music != nullptr || loaded->chunk != nullptr ? MediaOk : MediaUnreadableFile;
+}
+
 void SdlMediaService::close(int channel) {
+    unload(channel);
+    sounds_[channel] = Sound{};
+}
+
+// Frees what the output holds of a sound; the service still knows it as open.
+void SdlMediaService::unload(int channel) {
     Sound& sound = sounds_[channel];
     stop(channel);
     if (sound.music != nullptr) {
@@ -137,12 +154,17 @@ void SdlMediaService::close(int channel) {
     if (sound.chunk != nullptr) {
         sdl_->Mix_FreeChunk(sound.chunk);
     }
-    sound = Sound{};
+    sound.music = nullptr;
+    sound.chunk = nullptr;
 }
 
-// Plays an open sound from its start, once.
+// Plays an open sound from its start, once; without an output, it is only known to play.
 bool SdlMediaService::start(int channel) {
-    const Sound& sound = sounds_[channel];
+    Sound& sound = sounds_[channel];
+    sound.sounding = true;
+    if (sdl_ == nullptr) {
+        return true;
+    }
     if (sound.music != nullptr) {
         return sdl_->Mix_PlayMusic(sound.music, 1) == 0;
     }
@@ -150,15 +172,21 @@ bool SdlMediaService::start(int channel) {
 }
 
 void SdlMediaService::stop(int channel) {
-    if (sounds_[channel].music != nullptr) {
+    Sound& sound = sounds_[channel];
+    sound.sounding = false;
+    if (sound.music != nullptr) {
         sdl_->Mix_HaltMusic();
-    } else if (sounds_[channel].chunk != nullptr) {
+    } else if (sound.chunk != nullptr) {
         sdl_->Mix_HaltChannel(channel);
     }
 }
 
 bool SdlMediaService::isPlaying(int channel) const {
-    if (sounds_[channel].music != nullptr) {
+    const Sound& sound = sounds_[channel];
+    if (sdl_ == nullptr) {
+        return sound.sounding;
+    }
+    if (sound.music != nullptr) {
         return sdl_->Mix_PlayingMusic() != 0;
     }
     return sdl_->Mix_Playing(channel) != 0;
@@ -168,9 +196,17 @@ int SdlMediaService::send(const QByteArray& command, QByteArray* reply) {
     if (holding_) {
         releaseCommands();
     }
-    if (!deviceReady({command})) {
+    deviceReady({command});
+    noticeLostOutput();
+    if (device_ == Device::Missing) {
+        run(command, nullptr); // kept track of, for an output found later
         return MediaNoDevice;
     }
+    return run(command, reply);
+}
+
+// Runs a command on the open output, or without one on what the service keeps track of.
+int SdlMediaService::run(const QByteArray& command, QByteArray* reply) {
     MediaCommand parsed;
     const int code = parseMediaCommand(command, &parsed);
     if (code != MediaOk) {

@@ -61,15 +61,37 @@ class SdlMediaServiceTest : public QObject {
         return files.value(name)();
     }
 
+    // Steps on the output device, noted "-": "drop" (the device goes, another is there at once),
+    // "lose" (it goes and none can be had), "without" (none can be had), "regain" and "with" (one
+    // can be had again, and the service has had time to find it), "later" (two seconds pass).
+    static bool deviceStep(const QString& word) {
+        if (word == "drop" || word == "lose") {
+            tone::removeOutputDevice();
+        }
+        if (word == "lose" || word == "without") {
+            qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        }
+        if (word == "regain" || word == "with") {
+            qputenv("SDL_AUDIODRIVER", "dummy");
+            QTest::qWait(SdlMediaService::retryMilliseconds + 200);
+        }
+        if (word == "later") {
+            QTest::qWait(2000);
+        }
+        return QStringList{"drop", "lose", "without", "regain", "with", "later"}.contains(word);
+    }
+
     // Sends each command and notes its answer: the code, or for a status query the reply
     // ("untouched" when a failed query left it alone). "open FILE ALIAS" opens a test file;
-    // "wait ALIAS" waits until the sound has stopped and notes its state.
+    // "wait ALIAS" waits until the sound has stopped and notes its state; device steps between.
     QString run(SdlMediaService& media, const QString& commands) {
         QStringList answers;
         for (const QString& command : commands.split(" | ")) {
             const QStringList words = command.split(' ');
             QByteArray reply = "untouched";
-            if (words.first() == "wait") {
+            if (deviceStep(words.first())) {
+                answers << "-";
+            } else if (words.first() == "wait") {
                 answers << (tone::waitForStatus(media, qPrintable(words.at(1)), "stopped")
                                 ? "stopped"
                                 : "playing");
@@ -134,6 +156,25 @@ private Q_SLOTS:
         QTest::newRow("blanks and Japanese in the path")
             << "open japanese WAVE | play WAVE notify | status WAVE mode"
             << "0 | 0 | playing";
+        QTest::newRow("a lost output: commands answered as if it were there")
+            << "open long MIDI | play MIDI | lose | status MIDI mode | open short WAVE | play WAVE"
+               " | open none WAVE | seek MIDI to start | status MIDI mode | play MIDI | status MIDI"
+               " mode"
+            << "0 | 0 | - | playing | 0 | 0 | " + unreadable + " | 0 | stopped | 0 | playing";
+        QTest::newRow("the output back: the music plays on, the effect that was sounding not")
+            << "open long MIDI | play MIDI | open long WAVE | play WAVE | lose | status MIDI mode"
+               " | regain | status MIDI mode | status WAVE mode | play WAVE | status WAVE mode"
+            << "0 | 0 | 0 | 0 | - | playing | - | playing | stopped | 0 | stopped";
+        QTest::newRow("the output back: the music plays on from where it was")
+            << "open long MIDI | play MIDI | later | drop | status MIDI mode | later | status MIDI"
+               " mode"
+            << "0 | 0 | - | - | playing | - | stopped";
+        QTest::newRow("the output back: a music that had ended stays silent")
+            << "open short MIDI | play MIDI | wait MIDI | lose | regain | status MIDI mode"
+            << "0 | 0 | stopped | - | - | stopped";
+        QTest::newRow("a device found later plays the music asked for meanwhile")
+            << "without | open long MIDI | play MIDI | status MIDI mode | with | status MIDI mode"
+            << "- | 5 | 5 | 5 untouched | - | playing";
         QTest::newRow("aliases and words in any case")
             << "open long midi | PLAY Midi NOTIFY | Status MIDI Mode | CLOSE mIdI | status midi "
                "mode"
@@ -144,6 +185,7 @@ private Q_SLOTS:
         QFETCH(QString, answers);
         SdlMediaService media;
         QCOMPARE(run(media, commands), answers);
+        qputenv("SDL_AUDIODRIVER", "dummy");
     }
 
     // Effects are decoded whole and have a size limit; the music is streamed and has none.

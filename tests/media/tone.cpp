@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -25,14 +27,15 @@ QByteArray sineWav(double frequency, int milliseconds, double amplitude) {
     return generator::waveFileBytes(sound);
 }
 
-QList<double> leftChannel(const QByteArray& rawStereo16) {
+QList<double> firstChannel(const QByteArray& raw16, int channels) {
     QList<double> samples;
-    const qsizetype frames = rawStereo16.size() / 4;
+    const qsizetype frameBytes = 2 * channels;
+    const qsizetype frames = raw16.size() / frameBytes;
     samples.reserve(frames);
     for (qsizetype i = 0; i < frames; ++i) {
-        qint16 left;
-        std::memcpy(&left, rawStereo16.constData() + i * 4, sizeof left);
-        samples.append(left / 32768.0);
+        qint16 first;
+        std::memcpy(&first, raw16.constData() + i * frameBytes, sizeof first);
+        samples.append(first / 32768.0);
     }
     return samples;
 }
@@ -67,6 +70,13 @@ bool waitForStatus(platform::SdlMediaService& media, const char* alias, const QB
         QTest::qWait(5);
     }
     return true;
+}
+
+void removeOutputDevice() {
+    SDL_Event event{};
+    event.type = SDL_AUDIODEVICEREMOVED;
+    event.adevice.which = 2; // the first device opened: SDL numbers them from 2
+    SDL_PushEvent(&event);
 }
 
 } // namespace tone

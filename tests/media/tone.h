@@ -16,9 +16,9 @@ constexpr int rate = 44100;
 // (a fraction of full scale).
 QByteArray sineWav(double frequency, int milliseconds, double amplitude = 0.3);
 
-// The left channel of raw interleaved 16-bit stereo output, in native byte order, as fractions
-// of full scale.
-QList<double> leftChannel(const QByteArray& rawStereo16);
+// The first channel of raw interleaved 16-bit output, in native byte order, as fractions of full
+// scale.
+QList<double> firstChannel(const QByteArray& raw16, int channels);
 
 // The peak amplitude of the sine of the given frequency in samples [start, start + count),
 // by the Goertzel filter: about the sine's amplitude when it fills the window, near 0 without it.
@@ -29,5 +29,9 @@ QByteArray status(platform::SdlMediaService& media, const char* alias);
 
 // Waits, in short steps and at most three seconds, until the alias reports the state.
 bool waitForStatus(platform::SdlMediaService& media, const char* alias, const QByteArray& state);
+
+// Tells through SDL's own event queue that the open output device is gone, as SDL does when a
+// device is unplugged or a sound server goes away.
+void removeOutputDevice();
 
 } // namespace tone

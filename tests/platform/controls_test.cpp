@@ -1,11 +1,13 @@
-// The controls' own rules: presses and clicks, plain text, pictures that look the same when
-// disabled, boxes that let presses through, and timers.
+// The controls' own rules: presses and clicks, plain text drawn where it changed, pictures that
+// look the same when disabled, boxes that let presses through, and timers.
 #include "platform/box.h"
 #include "platform/label.h"
 #include "platform/picture.h"
 #include "platform/timer.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,6 +88,44 @@ private Q_SLOTS:
             return right;
         };
         QVERIFY(paintedWidth("<b>bold</b>") > 2 * paintedWidth("bold"));
+    }
+
+    // Typing draws again only what changed, yet the screen shows, character by character and
+    // through wrapped and scrolled lines, what QPainter::drawText() draws of the whole text.
+    void typedTextLooksAsDrawnWhole() {
+        QWidget window;
+        window.resize(300, 120);
+        platform::Label label(&window);
+        label.resize(window.size());
+        label.setTextColor(Qt::white);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto screen = [&window] {
+            return window.screen()
+                ->grabWindow(window.winId())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        const QString line = "夜の港に\t灯がともり、波の音だけが静かに響いていた。gjpqy";
+        QStringList lines(3);
+        for (int step = 0; step <= 2 * line.size(); ++step) {
+            if (step % line.size() == 0) {
+                lines.append(QString());
+                lines.removeFirst();
+            }
+            lines.last() = line.left(step % line.size() + 1);
+            if (step == 2 * line.size()) { // a caption of fewer lines
+                lines = QStringList{"了"};
+            }
+            label.setCaption(lines.join("\r\n"));
+            QImage whole(screen().size(), QImage::Format_RGB32);
+            whole.fill(window.palette().color(QPalette::Window));
+            QPainter painter(&whole);
+            painter.setPen(Qt::white);
+            painter.drawText(whole.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                             QString(lines.join('\n')).replace('\t', ' '));
+            QTRY_COMPARE_WITH_TIMEOUT(screen(), whole, 1000);
+        }
     }
 
     void disabledPictureLooksTheSameAndTakesNoPress() {

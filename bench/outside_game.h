@@ -1,0 +1,51 @@
+#pragma once
+
+// The real program measured from outside, as a player runs it: a copy of the game with content
+// made for the measure, started on the X display, its title clicked with the X test extension,
+// and the CPU time of all its threads read from /proc.
+#include <QProcessEnvironment>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QProcess;
+using Display = struct _XDisplay;
+
+// CPU time the process's threads have run so far, in seconds, from the scheduler's nanosecond
+// counts (the clock ticks of /proc/<pid>/stat are too coarse for these figures).
+double processCpuSeconds(qint64 pid);
+
+// A game folder: the built program with the demo's pictures and sounds, and an event "zoa" that
+// shows a picture and types one Japanese line of 30 characters over and over.
+class OutsideGame {
+public:
+    explicit OutsideGame(const QString& build);
+    ~OutsideGame();
+    OutsideGame(const OutsideGame&) = delete;
+    OutsideGame& operator=(const OutsideGame&) = delete;
+
+    bool isReady() const { return display_ != nullptr && ready_; }
+    QString musicFile() const;
+
+    // Starts the game (or another program whose window is titled "ZOA") with the environment
+    // given and waits until its window shows and its sound has had a second to start. False when
+    // it did not show within 20 s.
+    bool start(const QProcessEnvironment& environment, const QString& program = QString());
+    // Clicks the title picture, as a player starts a story, and moves the pointer away.
+    void clickTitle();
+    qint64 pid() const;
+    void stop();
+
+private:
+    unsigned long findWindow() const;
+
+    QTemporaryDir folder_;
+    bool ready_ = false;
+    Display* display_ = nullptr;
+    std::unique_ptr<QProcess> process_;
+    unsigned long window_ = 0;
+};
+
+// The CPU share of a core that the processes use over the given milliseconds, in percent.
+double cpuPercentOver(const QList<qint64>& pids, int milliseconds);
