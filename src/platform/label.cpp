@@ -75,6 +75,27 @@ bool hasRightToLeft(const QString& text) {
     });
 }
 
+// Whether each of the characters is drawn on its own, whatever comes before or after it: letters
+// of the scripts laid out without shaping (Japanese, Chinese, Latin, Greek, Cyrillic, and the
+// punctuation and symbols they share), no mark, joiner or character outside the basic plane.
+bool drawnOnTheirOwn(QStringView typed) {
+    return std::all_of(typed.begin(), typed.end(), [](QChar character) {
+        switch (character.script()) {
+        case QChar::Script_Common:
+        case QChar::Script_Han:
+        case QChar::Script_Hiragana:
+        case QChar::Script_Katakana:
+        case QChar::Script_Latin:
+        case QChar::Script_Greek:
+        case QChar::Script_Cyrillic:
+            return !character.isSurrogate() && !character.isMark() &&
+                   character.category() != QChar::Other_Format;
+        default:
+            return false;
+        }
+    });
+}
+
 // A character typed after others may change how the last few are drawn (a ligature, a joined
 // letter), never those before.
 constexpr int charactersChangedByTyping = 3;
@@ -82,7 +103,10 @@ constexpr int charactersChangedByTyping = 3;
 } // namespace
 
 // Where a paragraph's drawing changed. One that only had text typed at its end on the same line
-// changed from its last few characters on; any other change takes its lines, before and after.
+// changed from its last few characters on, or, for characters drawn on their own, where the typed
+// ones fall alone: that area never overlaps the one drawn for the character before, so the window
+// system need not finish showing that one before this one is drawn. Any other change takes its
+// lines, before and after.
 QRect Label::changedArea(const Paragraph* before, const Paragraph& after) const {
     if (before == nullptr) {
         return after.area();
@@ -102,11 +126,31 @@ QRect Label::changedArea(const Paragraph* before, const Paragraph& after) const 
         return before->area() | after.area();
     }
     const QTextLine line = old.lineAt(lastLine);
+    const int top = after.top + static_cast<int>(line.y()) - 1;
+    const int height = static_cast<int>(std::ceil(line.height())) + 2;
+    const QStringView typed = QStringView(after.text).mid(before->text.size());
+    if (drawnOnTheirOwn(typed)) {
+        const auto [left, right] = typedColumns(line, now.lineAt(lastLine), typed);
+        return QRect(left, top, right - left, height);
+    }
     const int from = std::max(line.textStart(),
                               static_cast<int>(before->text.size()) - charactersChangedByTyping);
     const int left = static_cast<int>(std::floor(line.cursorToX(from))) - 1;
-    return QRect(left, after.top + static_cast<int>(line.y()) - 1, QWIDGETSIZE_MAX,
-                 static_cast<int>(std::ceil(line.height())) + 2);
+    return QRect(left, top, QWIDGETSIZE_MAX, height);
+}
+
+// The columns the typed characters cover, at the end of the line: from the end of the text
+// before them to the end of the last, widened by any part of a glyph that reaches past its own
+// advance.
+std::pair<int, int> Label::typedColumns(const QTextLine& before, const QTextLine& after,
+                                        QStringView typed) const {
+    const QFontMetricsF metrics(layoutFont(), this);
+    const int typedFrom = before.textStart() + before.textLength();
+    const int typedEnd = typedFrom + static_cast<int>(typed.size());
+    const qreal from = std::min(before.cursorToX(typedFrom), after.cursorToX(typedFrom)) +
+                       std::min(0.0, metrics.leftBearing(typed.front()));
+    const qreal to = after.cursorToX(typedEnd) - std::min(0.0, metrics.rightBearing(typed.back()));
+    return {static_cast<int>(std::floor(from)), static_cast<int>(std::ceil(to))};
 }
 
 // Text of the scripts that need no shaping (Japanese, Latin, ...) is laid out from the font's

@@ -10,9 +10,11 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 class QPainter;
 class QTextLayout;
+class QTextLine;
 
 namespace platform {
 
@@ -53,6 +55,8 @@ private:
     void forgetLayout();
     QFont layoutFont() const;
     QRect changedArea(const Paragraph* before, const Paragraph& after) const;
+    std::pair<int, int> typedColumns(const QTextLine& before, const QTextLine& after,
+                                     QStringView typed) const;
     void drawParagraph(QPainter& painter, const Paragraph& paragraph, const QRect& area) const;
     std::shared_ptr<QTextLayout> layOutParagraph(const QString& text, qreal leading,
                                                  qreal* height) const;

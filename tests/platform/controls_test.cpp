@@ -95,6 +95,9 @@ private Q_SLOTS:
     void typedTextLooksAsDrawnWhole() {
         QWidget window;
         window.resize(300, 120);
+        QFont slanted = window.font(); // its glyphs reach past their advance
+        slanted.setItalic(true);
+        window.setFont(slanted);
         platform::Label label(&window);
         label.resize(window.size());
         label.setTextColor(Qt::white);
@@ -121,6 +124,7 @@ private Q_SLOTS:
             QImage whole(screen().size(), QImage::Format_RGB32);
             whole.fill(window.palette().color(QPalette::Window));
             QPainter painter(&whole);
+            painter.setFont(slanted);
             painter.setPen(Qt::white);
             painter.drawText(whole.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                              QString(lines.join('\n')).replace('\t', ' '));
