@@ -1,11 +1,19 @@
 // zoa-content play: the real game window carries a story on at any event, with the counters
 // given, and plays on by the game's rules.
 #include "commands/play_command.h"
+#include "commands/play_content.h"
+#include "commands/scene_replay.h"
+#include "platform/cp932.h"
 #include "platform/label.h"
 #include "platform/picture.h"
+#include "platform/timer.h"
 #include "support/game_fixture.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+#include <cstdio>
 
 namespace {
 
@@ -17,6 +25,22 @@ void writeScenes(TestContent& content) {
     }
     content.writePicture("char2");
     content.writePicture("2");
+}
+
+// Saves a file as editors do: "in place" writes over its bytes; "rename" writes a hidden file
+// beside it and renames that over it.
+void save(const QString& path, const QByteArray& bytes, const QString& how) {
+    const QString written = how == "rename" ? QFileInfo(path).path() + "/.saving" : path;
+    QFile file(written);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+    if (written != path) {
+        // Replaces the old file at once, as rename(2) does and QFile::rename does not.
+        QCOMPARE(std::rename(QFile::encodeName(written).constData(),
+                             QFile::encodeName(path).constData()),
+                 0);
+    }
 }
 
 } // namespace
@@ -72,6 +96,44 @@ private Q_SLOTS:
         QCOMPARE(fom.choiceKeys[caption], key);
         QTest::mouseClick(fom.Qst[caption], Qt::LeftButton);
         QCOMPARE(fom.eventName, next);
+    }
+
+    // With --watch, each save of the scene's script plays the scene again from its start with the
+    // new text and the counters the play began with, after the story had moved on to another scene.
+    void savedScriptPlaysTheSceneAgain_data() {
+        QTest::addColumn<QStringList>("saves");
+        QTest::newRow("written in place") << QStringList{"in place"};
+        QTest::newRow("renamed over, then written in place") << QStringList{"rename", "in place"};
+    }
+    void savedScriptPlaysTheSceneAgain() {
+        QFETCH(QStringList, saves);
+        GameFixture game;
+        writeScenes(game.content);
+        game.random.setValues({0.75f, 0.2f});
+        content::PlayCommand command;
+        QCOMPARE(content::parsePlayArguments(
+                     {"char25", game.content.folder(), "--watch", "--affinity", "3,4,2,5,1"},
+                     QString(), &command),
+                 QString());
+        content::PlayContent played(command.folder);
+        Fom& fom = game.start();
+        content::startPlay(fom, command);
+        new content::SceneReplay(fom, command, played);
+        fom.TimIve->setInterval(1);
+        const QString counters = game.counters();
+        fom.Lbl_Click();
+        QTest::mouseClick(fom.Qst[fom.choiceKeys[0] == "a" ? 0 : 1], Qt::LeftButton);
+        QCOMPARE(fom.eventName, QString("char04"));
+        QVERIFY(game.counters() != counters);
+
+        for (qsizetype i = 0; i < saves.size(); ++i) {
+            const QString line = QString("第%1稿").arg(i + 2);
+            save(game.content.dat1() + "char25.txt",
+                 platform::encodeCp932(line).bytes + "\r\n>\r\nA\r\nB\r\n", saves.at(i));
+            QTRY_VERIFY_WITH_TIMEOUT(game.shown().contains(line), 3000);
+            QCOMPARE(fom.eventName, QString("char25"));
+            QCOMPARE(game.counters(), counters);
+        }
     }
 };
 
