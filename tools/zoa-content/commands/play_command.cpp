@@ -2,6 +2,7 @@
 
 #include "commands/command_line.h"
 #include "commands/exit_status.h"
+#include "commands/pack.h"
 #include "commands/play_content.h"
 #include "commands/scene_replay.h"
 #include "figures/rule_events.h"
@@ -12,7 +13,6 @@
 #include "window/game_run.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace content {
@@ -48,17 +48,6 @@ QString parseAffinity(const QString& text, story::Counters* affinity) {
         .arg(text);
 }
 
-// A game folder must hold both of its folders; any other folder is a story's sources.
-QString checkPlayFolder(const QString& folder) {
-    if (!QFileInfo(folder).isDir()) {
-        return QStringLiteral("no folder %1").arg(folder);
-    }
-    if (QFileInfo(QDir(folder).filePath(QStringLiteral("dat1"))).isDir()) {
-        return checkContentFolder(folder);
-    }
-    return {};
-}
-
 } // namespace
 
 QString parsePlayArguments(const QStringList& arguments, const QString& programFolder,
@@ -89,7 +78,10 @@ QString parsePlayArguments(const QStringList& arguments, const QString& programF
     command->watch = reader.has(QStringLiteral("--watch"));
     const QString folder = names.size() == 2 ? names.at(1) : defaultContentFolder(programFolder);
     command->folder = QFileInfo(folder).absoluteFilePath();
-    return problem.isEmpty() ? checkPlayFolder(folder) : problem;
+    if (!problem.isEmpty() || isSourcesFolder(command->folder)) {
+        return problem;
+    }
+    return checkContentFolder(folder);
 }
 
 void startPlay(Fom& fom, const PlayCommand& command) {

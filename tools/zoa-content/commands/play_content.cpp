@@ -2,13 +2,11 @@
 
 #include "commands/pack.h"
 
-#include <QDir>
-
 namespace content {
 
 PlayContent::PlayContent(const QString& folder, std::FILE* report)
     : report_(report) {
-    if (QDir(folder).exists(QStringLiteral("dat1"))) {
+    if (isGameFolder(folder)) {
         gameFolder_ = folder;
     } else {
         sources_ = folder;
@@ -20,7 +18,7 @@ bool PlayContent::pack() {
     if (sources_.isEmpty()) {
         return true;
     }
-    const PackResult result = packFolder(sources_, gameFolder_ + QStringLiteral("/dat1"));
+    const PackResult result = packStory(sources_, gameFolder_);
     printDiagnostics(result.diagnostics, report_);
     return !hasErrors(result.diagnostics);
 }
