@@ -198,6 +198,31 @@ private Q_SLOTS:
         QCOMPARE(game.state(), state);
         std::fclose(report);
     }
+
+    // The game's messages about packed files name the author's files instead.
+    void messagesNameTheSources_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a packed script")
+            << "bytes not in code page 932 in <G>/dat1/char25.txt, line 2"
+            << "bytes not in code page 932 in <S>/story/char25.txt, line 2";
+        QTest::newRow("a packed picture") << "cannot read the picture <G>/dat2/char2.bmp"
+                                          << "cannot read the picture <S>/pictures/char2.bmp";
+        QTest::newRow("a file no source made") << "cannot read the script <G>/dat1/none.txt"
+                                               << "cannot read the script <S>/none.txt";
+    }
+    void messagesNameTheSources() {
+        QFETCH(QString, message);
+        QFETCH(QString, named);
+        TestContent story;
+        writeScenes(story);
+        content::PlayContent played(makeSources(story));
+        QVERIFY(played.pack());
+        const auto withFolders = [&](QString text) {
+            return text.replace("<G>", played.gameFolder()).replace("<S>", story.folder());
+        };
+        QCOMPARE(played.nameSources(withFolders(message)), withFolders(named));
+    }
 };
 
 QTEST_MAIN(PlayTest)

@@ -48,6 +48,15 @@ QString parseAffinity(const QString& text, story::Counters* affinity) {
         .arg(text);
 }
 
+// The game's messages name the author's files rather than the scratch copies they were packed to.
+const PlayContent* playedContent = nullptr;
+QtMessageHandler gameMessages = nullptr;
+
+void nameSourcesInMessages(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    gameMessages(type, context, playedContent->nameSources(message));
+}
+
 } // namespace
 
 QString parsePlayArguments(const QStringList& arguments, const QString& programFolder,
@@ -120,6 +129,8 @@ int runPlay(const CommandLine& line) {
     if (!content.pack()) {
         return contentError;
     }
+    playedContent = &content;
+    gameMessages = qInstallMessageHandler(nameSourcesInMessages);
     ContentHostFacts host(content.gameFolder());
     return runGame(host, [&command, &content](Fom& fom) {
         startPlay(fom, command);

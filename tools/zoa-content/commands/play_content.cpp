@@ -2,6 +2,8 @@
 
 #include "commands/pack.h"
 
+#include <QRegularExpression>
+
 namespace content {
 
 PlayContent::PlayContent(const QString& folder, std::FILE* report)
@@ -20,7 +22,11 @@ bool PlayContent::pack() {
     }
     const PackResult result = packStory(sources_, gameFolder_);
     printDiagnostics(result.diagnostics, report_);
-    return !hasErrors(result.diagnostics);
+    if (hasErrors(result.diagnostics)) {
+        return false;
+    }
+    sourceOf_ = result.sourceOf;
+    return true;
 }
 
 QStringList PlayContent::watchedFolders() const {
@@ -28,6 +34,19 @@ QStringList PlayContent::watchedFolders() const {
         return {sources_};
     }
     return {gameFolder_ + QStringLiteral("/dat1"), gameFolder_ + QStringLiteral("/dat2")};
+}
+
+QString PlayContent::nameSources(QString message) const {
+    if (sources_.isEmpty()) {
+        return message;
+    }
+    for (auto packed = sourceOf_.cbegin(); packed != sourceOf_.cend(); ++packed) {
+        message.replace(packed.key(), packed.value());
+    }
+    // A file no source made: the game looked for it in dat1/ or dat2/.
+    const QRegularExpression packedFolder(QRegularExpression::escape(gameFolder_) +
+                                          QStringLiteral("/dat[12]/"));
+    return message.replace(packedFolder, sources_ + QLatin1Char('/'));
 }
 
 } // namespace content

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -24,12 +25,16 @@ public:
     // Where a saved file changes the content: the sources folder, or the game folder's dat1/ and
     // dat2/.
     QStringList watchedFolders() const;
+    // The message with each path of a packed file in it replaced by the author's file it was
+    // made from, and any other path in the scratch folder by the same name in the sources.
+    QString nameSources(QString message) const;
 
 private:
     QString sources_; // empty for a game folder
     QTemporaryDir scratch_;
     QString gameFolder_;
     std::FILE* report_;
+    QHash<QString, QString> sourceOf_; // of the last pack without errors
 };
 
 } // namespace content
