@@ -229,7 +229,8 @@ private Q_SLOTS:
         row("map: help", "map --help", 0,
             "usage: zoa-content map [FOLDER] [-o FILE.svg|FILE.png] [--steps PERCENT]");
         row("play: help", "play --help", 0,
-            "usage: zoa-content play EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N]");
+            "usage: zoa-content play EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N] "
+            "[--watch]");
         row("no command", "", 2, overview);
         row("unknown command", "unpack", 2, "zoa-content: unknown command \"unpack\"");
         row("pack without folders", "pack", 2,

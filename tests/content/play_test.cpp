@@ -1,11 +1,20 @@
 // zoa-content play: the real game window carries a story on at any event, with the counters
-// given, and plays on by the game's rules.
+// given, and plays on by the game's rules; with --watch it plays the event again at each save.
 #include "commands/play_command.h"
+#include "commands/play_content.h"
+#include "commands/scene_replay.h"
 #include "platform/label.h"
 #include "platform/picture.h"
+#include "platform/timer.h"
 #include "support/game_fixture.h"
 
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
 #include <QTest>
+
+#include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -17,6 +26,51 @@ void writeScenes(TestContent& content) {
     }
     content.writePicture("char2");
     content.writePicture("2");
+}
+
+// The content folder made a story's sources: the scripts in story/, the pictures in pictures/.
+QString makeSources(const TestContent& content) {
+    QDir folder(content.folder());
+    return folder.rename("dat1", "story") && folder.rename("dat2", "pictures") ? folder.path()
+                                                                               : QString();
+}
+
+// Plays char25 with --watch over the folder, typing fast; the content packs once first, its
+// diagnostics written to report. Returns what is wrong with the command line.
+QString playWatched(GameFixture& game, const QString& folder,
+                    std::unique_ptr<content::PlayContent>& played, std::FILE* report = stderr) {
+    content::PlayCommand command;
+    const QString problem = content::parsePlayArguments(
+        {"char25", folder, "--watch", "--affinity", "3,4,2,5,1"}, QString(), &command);
+    played = std::make_unique<content::PlayContent>(command.folder, report);
+    played->pack();
+    game.host = platform::FixedHostFacts(played->gameFolder(), 16200);
+    Fom& fom = game.start();
+    fom.TimIve->setInterval(1);
+    content::startPlay(fom, command);
+    new content::SceneReplay(fom, command, *played);
+    return problem;
+}
+
+QString readAll(std::FILE* file) {
+    std::fflush(file);
+    std::rewind(file);
+    char text[4096] = {};
+    return QString::fromUtf8(text, std::fread(text, 1, sizeof text - 1, file));
+}
+
+// Saves a file as editors do: written over "in place", or written whole beside it and renamed
+// over it.
+void save(const QString& path, const QByteArray& bytes, const QString& how) {
+    if (how == "rename") {
+        QSaveFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        QVERIFY(file.commit());
+        return;
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -72,6 +126,102 @@ private Q_SLOTS:
         QCOMPARE(fom.choiceKeys[caption], key);
         QTest::mouseClick(fom.Qst[caption], Qt::LeftButton);
         QCOMPARE(fom.eventName, next);
+    }
+
+    // With --watch, each save of the scene's script plays the scene again from its start with the
+    // new text and the counters the play began with, after the story had moved on to another scene.
+    void savedScriptPlaysTheSceneAgain_data() {
+        QTest::addColumn<bool>("sources");
+        QTest::addColumn<QStringList>("saves");
+        QTest::newRow("game folder, written in place") << false << QStringList{"in place"};
+        QTest::newRow("game folder, renamed over, then written in place")
+            << false << QStringList{"rename", "in place"};
+        QTest::newRow("sources, renamed over, then written in place")
+            << true << QStringList{"rename", "in place"};
+    }
+    void savedScriptPlaysTheSceneAgain() {
+        QFETCH(bool, sources);
+        QFETCH(QStringList, saves);
+        GameFixture game;
+        writeScenes(game.content);
+        game.random.setValues({0.75f, 0.2f});
+        const QString folder = sources ? makeSources(game.content) : game.content.folder();
+        std::unique_ptr<content::PlayContent> played;
+        QCOMPARE(playWatched(game, folder, played), QString());
+        Fom& fom = game.fom();
+        QTRY_VERIFY_WITH_TIMEOUT(game.shown().contains("char25"), 3000);
+        const QString counters = game.counters();
+        fom.Lbl_Click();
+        QTest::mouseClick(fom.Qst[fom.choiceKeys[0] == "a" ? 0 : 1], Qt::LeftButton);
+        QCOMPARE(fom.eventName, QString("char04"));
+        QVERIFY(game.counters() != counters);
+
+        const QString script = folder + (sources ? "/story" : "/dat1") + "/char25.txt";
+        for (qsizetype i = 0; i < saves.size(); ++i) {
+            const QString line = QString("draft %1").arg(i + 2);
+            save(script, line.toUtf8() + "\r\n>\r\nA\r\nB\r\n", saves.at(i));
+            QTRY_VERIFY_WITH_TIMEOUT(game.shown().contains(line), 3000);
+            QCOMPARE(fom.eventName, QString("char25"));
+            QCOMPARE(game.counters(), counters);
+        }
+    }
+
+    // A save that does not pack prints the pack's error, naming the source, and the window plays
+    // on as it was.
+    void brokenSaveKeepsTheWindow_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("place"); // after the file's path
+        QTest::newRow("a character code page 932 cannot hold")
+            << "story/char25.txt" << QByteArray("\xF0\x9F\x90\x9F\n>\nA\nB\n") << ":1:1: error";
+        QTest::newRow("a picture that cannot be read")
+            << "pictures/char2.bmp" << QByteArray("not a picture") << ": error";
+    }
+    void brokenSaveKeepsTheWindow() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, place);
+        GameFixture game;
+        writeScenes(game.content);
+        const QString folder = makeSources(game.content);
+        std::FILE* report = std::tmpfile();
+        std::unique_ptr<content::PlayContent> played;
+        QCOMPARE(playWatched(game, folder, played, report), QString());
+        game.fom().Lbl_Click();
+        const QString shown = game.shown();
+        const QString state = game.state();
+        QVERIFY(state.startsWith("choice"));
+
+        save(folder + '/' + file, bytes, "in place");
+        QTRY_VERIFY_WITH_TIMEOUT(readAll(report).contains(folder + '/' + file + place), 3000);
+        QCOMPARE(game.shown(), shown);
+        QCOMPARE(game.state(), state);
+        std::fclose(report);
+    }
+
+    // The game's messages about packed files name the author's files instead.
+    void messagesNameTheSources_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a packed script")
+            << "bytes not in code page 932 in <G>/dat1/char25.txt, line 2"
+            << "bytes not in code page 932 in <S>/story/char25.txt, line 2";
+        QTest::newRow("a packed picture") << "cannot read the picture <G>/dat2/char2.bmp"
+                                          << "cannot read the picture <S>/pictures/char2.bmp";
+        QTest::newRow("a file no source made") << "cannot read the script <G>/dat1/none.txt"
+                                               << "cannot read the script <S>/none.txt";
+    }
+    void messagesNameTheSources() {
+        QFETCH(QString, message);
+        QFETCH(QString, named);
+        TestContent story;
+        writeScenes(story);
+        content::PlayContent played(makeSources(story));
+        QVERIFY(played.pack());
+        const auto withFolders = [&](QString text) {
+            return text.replace("<G>", played.gameFolder()).replace("<S>", story.folder());
+        };
+        QCOMPARE(played.nameSources(withFolders(message)), withFolders(named));
     }
 };
 

@@ -1,8 +1,14 @@
 #include "commands/play_command.h"
 
 #include "commands/command_line.h"
+#include "commands/exit_status.h"
+#include "commands/pack.h"
+#include "commands/play_content.h"
+#include "commands/scene_replay.h"
 #include "figures/rule_events.h"
+#include "platform/box.h"
 #include "platform/host_facts.h"
+#include "platform/label.h"
 #include "window/fom.h"
 #include "window/game_run.h"
 
@@ -42,11 +48,21 @@ QString parseAffinity(const QString& text, story::Counters* affinity) {
         .arg(text);
 }
 
+// The game's messages name the author's files rather than the scratch copies they were packed to.
+const PlayContent* playedContent = nullptr;
+QtMessageHandler gameMessages = nullptr;
+
+void nameSourcesInMessages(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    gameMessages(type, context, playedContent->nameSources(message));
+}
+
 } // namespace
 
 QString parsePlayArguments(const QStringList& arguments, const QString& programFolder,
                            PlayCommand* command) {
-    ArgumentReader reader({}, {QStringLiteral("--affinity"), QStringLiteral("--answers")});
+    ArgumentReader reader({QStringLiteral("--watch")},
+                          {QStringLiteral("--affinity"), QStringLiteral("--answers")});
     QString problem = reader.read(arguments);
     if (!problem.isEmpty()) {
         return problem;
@@ -68,9 +84,13 @@ QString parsePlayArguments(const QStringList& arguments, const QString& programF
         problem = numberOption(reader, QStringLiteral("--answers"), largestCounter, &answers);
     }
     command->answers = static_cast<std::uint8_t>(answers);
+    command->watch = reader.has(QStringLiteral("--watch"));
     const QString folder = names.size() == 2 ? names.at(1) : defaultContentFolder(programFolder);
     command->folder = QFileInfo(folder).absoluteFilePath();
-    return problem.isEmpty() ? checkContentFolder(folder) : problem;
+    if (!problem.isEmpty() || isSourcesFolder(command->folder)) {
+        return problem;
+    }
+    return checkContentFolder(folder);
 }
 
 void startPlay(Fom& fom, const PlayCommand& command) {
@@ -85,6 +105,16 @@ void startPlay(Fom& fom, const PlayCommand& command) {
                     command.event.character);
 }
 
+void restartPlay(Fom& fom, const PlayCommand& command) {
+    fom.scriptFile.close();
+    for (int i = 0; i < 2; ++i) {
+        fom.Qst[i]->hide();
+        fom.QstBak[i]->hide();
+    }
+    fom.Form_Activate(); // back at the title, where startPlay starts
+    startPlay(fom, command);
+}
+
 namespace {
 
 // The arguments are read before the window system is reached.
@@ -95,16 +125,29 @@ int runPlay(const CommandLine& line) {
         return line.wrongUsage(problem);
     }
     QApplication app(line.argc, line.argv);
-    ContentHostFacts host(command.folder);
-    return runGame(host, [&command](Fom& fom) { startPlay(fom, command); });
+    PlayContent content(command.folder);
+    if (!content.pack()) {
+        return contentError;
+    }
+    playedContent = &content;
+    gameMessages = qInstallMessageHandler(nameSourcesInMessages);
+    ContentHostFacts host(content.gameFolder());
+    return runGame(host, [&command, &content](Fom& fom) {
+        startPlay(fom, command);
+        if (command.watch) {
+            new SceneReplay(fom, command, content);
+        }
+    });
 }
 
 } // namespace
 
 const Command playCommand = {
-    "play", "EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N]",
-    "opens the game's window over FOLDER's content (default as for check) at EVENT, with the\n"
-    "      character counters and the answer count given (default 0), to play on from there",
+    "play", "EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N] [--watch]",
+    "opens the game's window over FOLDER's content (default as for check; a story's sources are\n"
+    "      packed first) at EVENT, with the character counters and the answer count given\n"
+    "      (default 0), to play on from there; with --watch, plays EVENT again from its start\n"
+    "      each time a file of FOLDER is saved",
     &runPlay};
 
 } // namespace content

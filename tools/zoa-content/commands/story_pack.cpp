@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
@@ -140,6 +141,13 @@ QList<Output> packSources(const QDir& sources, QList<Diagnostic>& diagnostics) {
     return outputs;
 }
 
+// A file that holds the bytes already is left as it is, so that packing again into the same
+// folder (play --watch does at each save) writes, and waits for the disk, only for what changed.
+bool holds(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
 void writeOutputs(const QString& gameFolder, const QList<Output>& outputs, PackResult& result) {
     const QDir game(gameFolder);
     for (const QString& sub : {QStringLiteral("dat1"), QStringLiteral("dat2")}) {
@@ -152,8 +160,9 @@ void writeOutputs(const QString& gameFolder, const QList<Output>& outputs, PackR
     for (const Output& output : outputs) {
         const QString path = game.filePath(output.name);
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(output.bytes) != output.bytes.size() ||
-            !file.commit()) {
+        if (!holds(path, output.bytes) &&
+            (!file.open(QIODevice::WriteOnly) || file.write(output.bytes) != output.bytes.size() ||
+             !file.commit())) {
             result.diagnostics.append(wholeFileProblem(path, file.errorString()));
             return;
         }
