@@ -46,12 +46,16 @@ install(FILES ${ZOA_DOC_FOLDER}/changelog.gz ${CMAKE_SOURCE_DIR}/packaging/copyr
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides
         DESTINATION share/lintian/overrides RENAME zoa)
 
-# The demo story as an example for authors: its UTF-8 scripts beside the pictures and sounds the
-# build made, so that a copy packs its scripts into dat1/ and is then a whole game folder.
+# The demo story as an example for authors: one sources folder, its UTF-8 scripts in story/, the
+# pictures and sounds the build made in pictures/ and sounds/, that a copy packs into a game
+# folder ("zoa-content pack demo -o game").
 set(ZOA_EXAMPLE_FOLDER share/doc/zoa/examples/demo)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/content/story DESTINATION ${ZOA_EXAMPLE_FOLDER}
         FILES_MATCHING PATTERN "*.txt")
-install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2 DESTINATION ${ZOA_EXAMPLE_FOLDER})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2/ DESTINATION ${ZOA_EXAMPLE_FOLDER}/pictures
+        FILES_MATCHING PATTERN "*.bmp")
+install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2/ DESTINATION ${ZOA_EXAMPLE_FOLDER}/sounds
+        FILES_MATCHING PATTERN "*.wav")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zoa)

@@ -223,7 +223,7 @@ private Q_SLOTS:
         };
         const QString overview = "usage: zoa-content <command> <arguments>";
         row("help", "--help", 0, overview);
-        row("pack: help", "pack -h", 0, "usage: zoa-content pack <sources> <folder>");
+        row("pack: help", "pack -h", 0, "usage: zoa-content pack SOURCES -o FOLDER");
         row("check: help", "check <F> --help", 0,
             "usage: zoa-content check [FOLDER] [--json] [--plays N] [--seed S]");
         row("map: help", "map --help", 0,
@@ -233,7 +233,7 @@ private Q_SLOTS:
         row("no command", "", 2, overview);
         row("unknown command", "unpack", 2, "zoa-content: unknown command \"unpack\"");
         row("pack without folders", "pack", 2,
-            "zoa-content pack: takes a sources folder and an output folder");
+            "zoa-content pack: takes a sources folder and -o FOLDER");
         row("check: unknown option", "check <F> --fast", 2,
             "zoa-content check: unknown option \"--fast\"");
         row("check: --help as a folder after --", "check -- --help", 2,

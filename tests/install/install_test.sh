@@ -32,14 +32,17 @@ if grep -q "zoa.content" "$log"; then cat "$log"; fail "content warnings through
     || { cat "$scratch/check.log"; fail "zoa-content check of the installed content"; }
 grep -q "^zoa-content check: 0 errors" "$scratch/check.log" || fail "no summary from the check"
 
-# The demo story installed as an example: a copy packs its scripts beside its pictures and sounds
-# and is then a whole game folder that checks clean.
+# The demo story installed as an example: one sources folder whose copy packs into a game
+# folder; the game folder and the sources folder both check clean.
 cp -r "$prefix/share/doc/zoa/examples/demo" "$scratch/demo"
-(cd "$scratch/demo" && "$prefix/bin/zoa-content" pack story dat1 \
-    && "$prefix/bin/zoa-content" check .) > "$scratch/demo.log" \
+(cd "$scratch" && "$prefix/bin/zoa-content" pack demo -o game \
+    && "$prefix/bin/zoa-content" check game && "$prefix/bin/zoa-content" check demo) \
+    > "$scratch/demo.log" 2>&1 \
     || { cat "$scratch/demo.log"; fail "the installed example does not pack and check"; }
-grep -q "^zoa-content check: 0 errors, 0 warnings" "$scratch/demo.log" \
+[ "$(grep -c "^zoa-content check: 0 errors, 0 warnings" "$scratch/demo.log")" = 2 ] \
     || { cat "$scratch/demo.log"; fail "the installed example does not check clean"; }
+[ -f "$scratch/game/dat2/opn.bmp" ] && [ -f "$scratch/game/dat2/bgm.wav" ] \
+    || fail "the installed example's pictures and sounds were not packed"
 
 # Desktops match a window to its entry by the entry's id: the Wayland app_id, and on X11 the
 # class of WM_CLASS, named in the entry as StartupWMClass.
@@ -74,7 +77,9 @@ contents=$(dpkg-deb -c "$deb")
 for path in ./usr/lib/zoa/zoa ./usr/lib/zoa/dat1/zoa.txt ./usr/lib/zoa/dat2/opn.bmp \
     ./usr/games/zoa ./usr/bin/zoa-content ./usr/share/applications/org.zoagame.Zoa.desktop \
     ./usr/share/icons/hicolor/48x48/apps/zoa.png ./usr/share/man/man6/zoa.6.gz \
-    ./usr/share/doc/zoa/examples/demo/story/zoa.txt ./usr/share/doc/zoa/examples/demo/dat2/opn.bmp; do
+    ./usr/share/doc/zoa/examples/demo/story/zoa.txt \
+    ./usr/share/doc/zoa/examples/demo/pictures/opn.bmp \
+    ./usr/share/doc/zoa/examples/demo/sounds/bgm.wav; do
     grep -q " $path" <<< "$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)

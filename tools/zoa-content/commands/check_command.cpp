@@ -3,6 +3,7 @@
 #include "checks/check.h"
 #include "checks/json_output.h"
 #include "commands/exit_status.h"
+#include "commands/pack.h"
 #include "figures/story_figures.h"
 #include "platform/sdl_media_service.h"
 
@@ -44,7 +45,24 @@ QString parseCheckArguments(const CommandLine& line, CheckArguments* parsed) {
     }
     parsed->options.folder = reader.names().isEmpty() ? defaultContentFolder(line.programFolder)
                                                       : reader.names().constFirst();
-    return checkContentFolder(parsed->options.folder);
+    return isSourcesFolder(parsed->options.folder) ? QString()
+                                                   : checkContentFolder(parsed->options.folder);
+}
+
+// The findings of packing the folder, when it holds sources, and of checking the game folder
+// packed from it; each names the author's file where one made the file checked.
+QList<Diagnostic> findings(CheckOptions options, platform::MediaService& sounds) {
+    const PackedSources packed(options.folder);
+    QList<Diagnostic> diagnostics = packed.diagnostics();
+    if (packed.failed()) {
+        return diagnostics;
+    }
+    options.folder = packed.gameFolder();
+    QList<Diagnostic> checked = checkContent(options, sounds);
+    packed.nameSources(checked);
+    diagnostics += checked;
+    sortDiagnostics(diagnostics);
+    return diagnostics;
 }
 
 int runCheck(const CommandLine& line) {
@@ -56,7 +74,7 @@ int runCheck(const CommandLine& line) {
     }
     // The sounds are loaded on SDL's dummy device: checking them needs no sound card.
     platform::SdlMediaService sounds(platform::SdlMediaService::defaultMaxEffectBytes, "dummy");
-    const QList<Diagnostic> diagnostics = checkContent(parsed.options, sounds);
+    const QList<Diagnostic> diagnostics = findings(parsed.options, sounds);
     const SeverityCounts counts = countSeverities(diagnostics);
     if (parsed.json) {
         std::fputs(diagnosticsToJson(diagnostics).constData(), stdout);
@@ -73,7 +91,8 @@ int runCheck(const CommandLine& line) {
 const Command checkCommand = {
     "check", "[FOLDER] [--json] [--plays N] [--seed S]",
     "checks the scripts, pictures and sounds in FOLDER/dat1 and FOLDER/dat2 (default: the\n"
-    "      installed game's folder) for what breaks a play or may; --json prints the findings\n"
+    "      installed game's folder), or the story packed from a sources folder, for what\n"
+    "      breaks a play or may; --json prints the findings\n"
     "      as JSON, --plays N simulates N stories as well to cross-check the shares of stories\n"
     "      that reach long-play events, --seed S seeds that simulation (default 1)",
     &runCheck};

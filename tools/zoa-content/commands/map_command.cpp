@@ -3,6 +3,7 @@
 #include "checks/content_folder.h"
 #include "commands/command_line.h"
 #include "commands/exit_status.h"
+#include "commands/pack.h"
 #include "figures/story_figures.h"
 #include "figures/story_map.h"
 
@@ -50,7 +51,7 @@ QString parseMapArguments(const CommandLine& line, MapArguments* parsed) {
     }
     parsed->folder = reader.names().isEmpty() ? defaultContentFolder(line.programFolder)
                                               : reader.names().constFirst();
-    return checkContentFolder(parsed->folder);
+    return isSourcesFolder(parsed->folder) ? QString() : checkContentFolder(parsed->folder);
 }
 
 int runMap(const CommandLine& line) {
@@ -60,7 +61,12 @@ int runMap(const CommandLine& line) {
     if (!problem.isEmpty()) {
         return line.wrongUsage(problem);
     }
-    const StoryMap map(storyFigures(), ContentFolder(parsed.folder), parsed.smallestStep);
+    const PackedSources packed(parsed.folder);
+    printDiagnostics(packed.diagnostics(), stderr);
+    if (packed.failed()) {
+        return contentError;
+    }
+    const StoryMap map(storyFigures(), ContentFolder(packed.gameFolder()), parsed.smallestStep);
     const QString failure = map.render(parsed.output, parsed.format);
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "zoa-content map: %s\n", qUtf8Printable(failure));

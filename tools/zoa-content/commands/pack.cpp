@@ -122,6 +122,19 @@ PackedScript packScript(const QString& file, const QStringList& lines) {
     return packed;
 }
 
+QByteArray packScriptFile(const QString& path, QList<Diagnostic>& diagnostics) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        diagnostics.append(wholeFileError(path, file.errorString()));
+        return {};
+    }
+    const ScriptSource script = readScriptSource(path, file.readAll());
+    diagnostics += script.diagnostics;
+    PackedScript packed = packScript(path, script.lines);
+    diagnostics += packed.diagnostics;
+    return std::move(packed.bytes);
+}
+
 PackResult packFolder(const QString& sources, const QString& folder) {
     PackResult result;
     const QDir sourceDir(sources);
@@ -149,17 +162,7 @@ PackResult packFolder(const QString& sources, const QString& folder) {
 
     QList<QByteArray> packed;
     for (const Source& source : files) {
-        QFile file(source.path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            result.diagnostics.append(wholeFileError(source.path, file.errorString()));
-            packed.append(QByteArray());
-            continue;
-        }
-        const ScriptSource script = readScriptSource(source.path, file.readAll());
-        result.diagnostics += script.diagnostics;
-        PackedScript bytes = packScript(source.path, script.lines);
-        result.diagnostics += bytes.diagnostics;
-        packed.append(std::move(bytes.bytes));
+        packed.append(packScriptFile(source.path, result.diagnostics));
     }
     if (hasErrors(result.diagnostics)) {
         return result;
