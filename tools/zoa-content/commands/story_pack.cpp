@@ -179,6 +179,11 @@ PackResult packStory(const QString& sources, const QString& gameFolder) {
         result.diagnostics.append(wholeFileProblem(sources, QStringLiteral("no such folder")));
         return result;
     }
+    if (isGameFolder(sources)) {
+        result.diagnostics.append(wholeFileProblem(
+            sources, QStringLiteral("a game folder already (it holds dat1/), not sources")));
+        return result;
+    }
     const QFileInfo output(gameFolder);
     if (output.exists() && output.canonicalFilePath() == QFileInfo(sources).canonicalFilePath()) {
         result.diagnostics.append(wholeFileProblem(
