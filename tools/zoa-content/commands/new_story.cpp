@@ -34,37 +34,40 @@ QList<ReachableEvent> storyEvents() {
     return events;
 }
 
-QString eventTitle(const ReachableEvent& event) {
+// The event's kind in Japanese and in English, each short enough for a line of the text window.
+QStringList eventTitle(const ReachableEvent& event) {
     if (event.name == story::openingScene().event) {
-        return QStringLiteral("物語のはじまり (the opening)");
+        return {QStringLiteral("物語のはじまり"), QStringLiteral("(the opening)")};
     }
     if (event.name == story::creditsScene().event) {
-        return QStringLiteral(
-            "クレジット: タイトルを右クリック (the credits: right-click the title)");
+        return {QStringLiteral("クレジット"), QStringLiteral("(the credits)")};
     }
     if (event.name == story::endingEventName) {
-        return QStringLiteral("エンディング (the ending)");
+        return {QStringLiteral("エンディング"), QStringLiteral("(the ending)")};
     }
     if (event.character != story::noCharacter) {
-        return QStringLiteral("人物 %1 の場面 %2 (character %1, scene %2)")
-            .arg(event.character)
-            .arg(event.scene);
+        return {QStringLiteral("人物 %1 の場面 %2").arg(event.character).arg(event.scene),
+                QStringLiteral("(character %1, scene %2)").arg(event.character).arg(event.scene)};
     }
     const QString key = event.name.section(QLatin1Char('_'), 0, 0);
-    return QStringLiteral("答え %1 のあとの場面 %2 (scene %2 after answer %1)")
-        .arg(key)
-        .arg(event.scene);
+    return {QStringLiteral("答え %1 のあとの場面 %2").arg(key).arg(event.scene),
+            QStringLiteral("(scene %2 after answer %1)").arg(key).arg(event.scene)};
 }
 
 QStringList scriptLines(const ReachableEvent& event) {
+    const QStringList title = eventTitle(event);
     const QString file = QStringLiteral("story/") + event.name + scriptSuffix;
     QStringList lines = {
-        event.name + QStringLiteral(": ") + eventTitle(event),
-        file + QStringLiteral(" を書きかえると、この場面が変わります。"),
-        QStringLiteral("Edit ") + file + QStringLiteral(" to change this scene."),
+        event.name + QStringLiteral(": ") + title.at(0),
+        title.at(1),
+        file + QStringLiteral(" を書きかえて"),
+        QStringLiteral("保存すると、この場面が変わります。"),
+        QStringLiteral("Edit and save ") + file,
+        QStringLiteral("to change this scene."),
     };
     if (endsWithoutChoice(event.name)) {
-        return lines << QStringLiteral("ここでタイトルにもどります。 (Back to the title.)");
+        return lines << QStringLiteral("ここでタイトルにもどります。")
+                     << QStringLiteral("(Back to the title.)");
     }
     for (const QLatin1String& key : story::answerKeys) {
         lines << QStringLiteral("答え %1 (answer %1)").arg(key);
