@@ -18,6 +18,7 @@ namespace content {
 
 namespace {
 
+// The BMP the game reads holds no transparency: transparent parts are laid on white.
 QImage onWhite(const QImage& image) {
     QImage flat(image.size(), QImage::Format_RGB888);
     flat.fill(Qt::white);
