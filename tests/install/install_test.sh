@@ -44,6 +44,12 @@ cp -r "$prefix/share/doc/zoa/examples/demo" "$scratch/demo"
 [ -f "$scratch/game/dat2/opn.bmp" ] && [ -f "$scratch/game/dat2/bgm.wav" ] \
     || fail "the installed example's pictures and sounds were not packed"
 
+# An author's first story on the installed package: "new" writes sources that check finds clean.
+(cd "$scratch" && "$prefix/bin/zoa-content" new mystory && "$prefix/bin/zoa-content" check mystory) \
+    > "$scratch/new.log" 2>&1 || { cat "$scratch/new.log"; fail "zoa-content new, then check"; }
+grep -q "^zoa-content check: 0 errors, 0 warnings" "$scratch/new.log" \
+    || { cat "$scratch/new.log"; fail "the story zoa-content new writes does not check clean"; }
+
 # Desktops match a window to its entry by the entry's id: the Wayland app_id, and on X11 the
 # class of WM_CLASS, named in the entry as StartupWMClass.
 entry="$prefix/share/applications/org.zoagame.Zoa.desktop"

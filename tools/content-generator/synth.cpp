@@ -162,6 +162,38 @@ MonoSound backgroundMusic() {
     return sound;
 }
 
+MonoSound placeholderLoop() {
+    constexpr double chordSeconds = 1.5;
+    const std::array<Chord, 4> chords = {{
+        {38, {62, 66, 69}}, // D
+        {35, {59, 62, 66}}, // Bm
+        {43, {55, 59, 62}}, // G
+        {45, {57, 61, 64}}, // A
+    }};
+    MonoSound sound;
+    sound.sampleRate = rate;
+    sound.samples.assign(static_cast<std::size_t>(std::lround(chordSeconds * chords.size() * rate)),
+                         0.0f);
+    for (std::size_t index = 0; index < chords.size(); ++index) {
+        const double start = chordSeconds * static_cast<double>(index);
+        // Each tone overlaps the next chord; addNote wraps the last one onto the start.
+        const double length = chordSeconds + 0.5;
+        for (const int note : chords[index].tones) {
+            const double f = frequency(note);
+            addNote(sound.samples, start, length, [=](double t) {
+                return softEnvelope(t, 0.4, length, 0.7) *
+                       (std::sin(twoPi * f * t) + 0.2 * std::sin(twoPi * 2 * f * t));
+            });
+        }
+        const double bass = frequency(chords[index].root);
+        addNote(sound.samples, start, chordSeconds, [=](double t) {
+            return 0.8 * softEnvelope(t, 0.02, chordSeconds, 0.4) * std::sin(twoPi * bass * t);
+        });
+    }
+    normalise(sound.samples, 0.5f);
+    return sound;
+}
+
 MonoSound typingClick() {
     MonoSound sound;
     sound.sampleRate = rate;

@@ -3,6 +3,7 @@
 #include "commands/check_command.h"
 #include "commands/exit_status.h"
 #include "commands/map_command.h"
+#include "commands/new_command.h"
 #include "commands/pack_command.h"
 #include "commands/play_command.h"
 
@@ -15,10 +16,8 @@ namespace {
 
 // Every command, in the order the usage text lists them.
 const content::Command* const commands[] = {
-    &content::packCommand,
-    &content::checkCommand,
-    &content::mapCommand,
-    &content::playCommand,
+    &content::newCommand, &content::packCommand, &content::checkCommand,
+    &content::mapCommand, &content::playCommand,
 };
 
 void printOverview(std::FILE* stream) {

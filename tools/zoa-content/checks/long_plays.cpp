@@ -17,14 +17,17 @@ QString simulatedShare(const QString& event, const SimulationResult& simulated) 
 
 } // namespace
 
+bool reportedWhenMissing(const EventFigures& figure) {
+    return !figure.event.inNormalPlay() && figure.share >= longPlayShareReported;
+}
+
 QList<Diagnostic> checkLongPlays(const ContentFolder& folder, const StoryFigures& figures,
                                  const SimulationResult* simulated) {
     QList<Diagnostic> diagnostics;
     for (const EventFigures& figure : figures.events) {
         const QString& event = figure.event.name;
         const QString path = folder.script(event);
-        if (figure.event.inNormalPlay() || figure.share < longPlayShareReported ||
-            QFileInfo(path).isFile()) {
+        if (!reportedWhenMissing(figure) || QFileInfo(path).isFile()) {
             continue;
         }
         QString message = event + ContentFolder::txt() + QStringLiteral(" missing: reached in ") +

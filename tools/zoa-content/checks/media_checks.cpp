@@ -12,18 +12,6 @@ namespace content {
 
 namespace {
 
-struct FixedFile {
-    const char* file;
-    const char* role;
-};
-
-constexpr FixedFile fixedFiles[] = {
-    {"opn.bmp", "the title picture"},
-    {sound::musicFile.data(), "the music"},
-    {"se.wav", "the sound of each typed line"},
-    {"se2.wav", "the sound of choices and settings"},
-};
-
 Diagnostic error(const QString& file, const QString& message) {
     return {file, 0, 0, message, Severity::Error};
 }

@@ -2,6 +2,7 @@
 
 #include "checks/content_folder.h"
 #include "checks/diagnostic.h"
+#include "sound/sound_module.h"
 
 #include <QList>
 #include <QStringList>
@@ -11,6 +12,19 @@ class MediaService;
 }
 
 namespace content {
+
+// A file in dat2/ that the game always uses, whatever the story.
+struct FixedFile {
+    const char* file;
+    const char* role;
+};
+
+inline constexpr FixedFile fixedFiles[] = {
+    {"opn.bmp", "the title picture"},
+    {sound::musicFile.data(), "the music"},
+    {"se.wav", "the sound of each typed line"},
+    {"se2.wav", "the sound of choices and settings"},
+};
 
 // An error for each fixed file the game always uses (the title picture and the three sounds)
 // that is missing from dat2/.

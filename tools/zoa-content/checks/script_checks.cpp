@@ -1,8 +1,8 @@
 #include "checks/script_checks.h"
 
+#include "figures/rule_events.h"
 #include "platform/script_file.h"
 #include "player/script_line.h"
-#include "story/scene_selector.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,11 +10,6 @@
 namespace content {
 
 namespace {
-
-// Scripts whose end returns to the title by design.
-bool endsWithoutChoice(const QString& event) {
-    return event == story::creditsScene().event || event == story::endingEventName;
-}
 
 class ScriptChecker {
 public:

@@ -31,6 +31,10 @@ QList<ReachableEvent> findNormalPlayEvents() {
 
 } // namespace
 
+bool endsWithoutChoice(const QString& event) {
+    return event == story::creditsScene().event || event == story::endingEventName;
+}
+
 const QMap<QString, ReachableEvent>& ruleEvents() {
     static const QMap<QString, ReachableEvent> events = findRuleEvents();
     return events;

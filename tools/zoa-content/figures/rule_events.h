@@ -12,6 +12,10 @@ namespace content {
 // lead to in any story.
 const QMap<QString, ReachableEvent>& ruleEvents();
 
+// True for the events whose script ends the story without a choice and returns to the title: the
+// credits and the ending. Every other event should end with a choice.
+bool endsWithoutChoice(const QString& event);
+
 // The events of normal play among them (ReachableEvent::inNormalPlay), in name order.
 const QList<ReachableEvent>& normalPlayEvents();
 
