@@ -299,16 +299,22 @@ private Q_SLOTS:
     void commandWritesTheMap_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("start"); // the format's first bytes
-        QTest::newRow("svg") << "story.svg" << QByteArray("<?xml");
-        QTest::newRow("png") << "story.PNG" << QByteArray("\x89PNG");
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("svg") << "story.svg" << QByteArray("<?xml") << "10";
+        QTest::newRow("png") << "story.PNG" << QByteArray("\x89PNG") << "10";
+        QTest::newRow("every step of 1%") << "story.svg" << QByteArray("<?xml") << "1";
     }
     void commandWritesTheMap() {
         QFETCH(QString, file);
         QFETCH(QByteArray, start);
+        QFETCH(QString, steps);
         TestContent content;
         writeContent(content);
         const QString output = content.folder() + "/" + file;
-        QCOMPARE(runTool(ZOA_CONTENT_TOOL, {"map", content.folder(), "-o", output}).exitCode, 0);
+        QCOMPARE(
+            runTool(ZOA_CONTENT_TOOL, {"map", content.folder(), "-o", output, "--steps", steps})
+                .exitCode,
+            0);
         QFile written(output);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.read(start.size()) == start);
@@ -405,36 +411,6 @@ private Q_SLOTS:
         const double pixelsPerPoint = (picture.width() + 0.5) / widthPoints;
         QVERIFY2(smallestPoints * pixelsPerPoint >= 10,
                  qPrintable(QString::number(smallestPoints * pixelsPerPoint)));
-    }
-
-    void sizeIsCheckedBeforeDrawing_data() {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("size");
-        QTest::newRow("one number") << "map.png"
-                                    << "1920";
-        QTest::newRow("no height") << "map.png"
-                                   << "1920x";
-        QTest::newRow("zero width") << "map.png"
-                                    << "0x1080";
-        QTest::newRow("three numbers") << "map.png"
-                                       << "1920x1080x2";
-        QTest::newRow("a sign") << "map.png"
-                                << "+1920x1080";
-        QTest::newRow("too wide") << "map.png"
-                                  << "100001x1080";
-        QTest::newRow("an SVG") << "map.svg"
-                                << "1920x1080";
-    }
-    void sizeIsCheckedBeforeDrawing() {
-        QFETCH(QString, output);
-        QFETCH(QString, size);
-        TestContent scratch;
-        const QString written = scratch.path(output);
-        const ToolRun run =
-            runTool(ZOA_CONTENT_TOOL, {"map", ZOA_DEMO_FOLDER, "-o", written, "--size", size});
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY(run.err.contains("--size"));
-        QVERIFY(!QFile::exists(written));
     }
 };
 

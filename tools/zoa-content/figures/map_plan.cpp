@@ -47,11 +47,11 @@ MapPlan planMap(const StoryFigures& figures) {
     for (const EventFigures& event : figures.events) {
         const QString& name = event.event.name;
         if (name == opening) {
-            plan.opening.append(single(event));
+            plan.opening.append({{event}, openingColumn});
         } else if (name == story::endingEventName) {
-            plan.closing.prepend(single(event));
+            plan.closing.prepend({{event}, closingColumn});
         } else if (name == credits) {
-            plan.closing.append(single(event));
+            plan.closing.append({{event}, closingColumn});
         } else if (event.event.character != story::noCharacter) {
             scenesOf[event.event.character].append(event);
         } else {

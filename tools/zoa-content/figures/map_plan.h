@@ -10,7 +10,7 @@ namespace content {
 // A box on the story map: one event, or a character's long-play scenes taken together.
 struct MapBox {
     QList<EventFigures> events; // one, or the long-play scenes in scene order
-    int column = 0;             // the scene number; one past the normal scenes for long plays
+    int column = 0; // the scene number; one past the normal scenes for long plays; see below
 
     // The event's name, or "first … last" for long plays.
     QString name() const;
@@ -18,6 +18,10 @@ struct MapBox {
     // a later scene have reached the first.
     double share() const { return events.constFirst().share; }
 };
+
+// The columns of the opening, left of all scenes, and of the ending and the credits, right of them.
+inline constexpr int openingColumn = -1;
+inline constexpr int closingColumn = lastNormalScene + 2;
 
 // A character's scenes in scene order, each met after those before it.
 struct MapRow {

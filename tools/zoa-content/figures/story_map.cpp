@@ -183,32 +183,35 @@ void rankColumns(Agraph_t* graph, const Columns& columns) {
     }
 }
 
-// The map's node for each event: its own, or its character's long plays.
-QHash<QString, QString> boxOfEvent(const MapPlan& plan) {
-    QHash<QString, QString> boxOf;
+// The map's box for each event: its own, or its character's long plays.
+QHash<QString, MapBox> boxOfEvent(const MapPlan& plan) {
+    QHash<QString, MapBox> boxOf;
     QList<MapBox> boxes = plan.opening + plan.answers + plan.closing;
     for (const MapRow& row : plan.rows) {
         boxes.append(row.boxes);
     }
     for (const MapBox& box : boxes) {
         for (const EventFigures& figures : box.events) {
-            boxOf.insert(figures.event.name, box.name());
+            boxOf.insert(figures.event.name, box);
         }
     }
     return boxOf;
 }
 
-// The steps between boxes: the likeliest where several join two boxes. They leave the layout
-// to the story's order. Steps into the ending are left out: any answer "a" may end the story.
+// The steps between boxes in different columns: the likeliest where several join two boxes.
+// They leave the layout to the story's order; steps within a column, which Graphviz cannot
+// always route, are left out, and so are steps into the ending: any answer "a" may end it.
 void addSteps(Agraph_t* graph, const StoryFigures& figures, const MapPlan& plan,
               double smallestStep) {
-    const QHash<QString, QString> boxOf = boxOfEvent(plan);
+    const QHash<QString, MapBox> boxOf = boxOfEvent(plan);
     QMap<QPair<QString, QString>, double> chances;
     for (const StepFigures& step : figures.steps) {
-        const QPair<QString, QString> ends{boxOf.value(step.from), boxOf.value(step.to)};
+        const MapBox from = boxOf.value(step.from);
+        const MapBox to = boxOf.value(step.to);
+        const QPair<QString, QString> ends{from.name(), to.name()};
         // The figures are exact to the cut: a step of exactly the smallest chance may come out a
         // little under it, in the order the chances happened to be summed.
-        if (ends.first != ends.second && step.to != story::endingEventName &&
+        if (from.column != to.column && step.to != story::endingEventName &&
             step.chance >= smallestStep - storyFiguresCut) {
             chances[ends] = std::max(chances.value(ends), step.chance);
         }
