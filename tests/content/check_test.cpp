@@ -227,7 +227,8 @@ private Q_SLOTS:
         row("check: help", "check <F> --help", 0,
             "usage: zoa-content check [FOLDER] [--json] [--plays N] [--seed S]");
         row("map: help", "map --help", 0,
-            "usage: zoa-content map [FOLDER] [-o FILE.svg|FILE.png] [--steps PERCENT]");
+            "usage: zoa-content map [FOLDER] [-o FILE.svg|FILE.png] [--size WIDTHxHEIGHT] "
+            "[--steps PERCENT]");
         row("play: help", "play --help", 0,
             "usage: zoa-content play EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N] "
             "[--watch]");
@@ -246,6 +247,15 @@ private Q_SLOTS:
             "zoa-content map: the map is written as .svg or .png, not \"<F>/story.pdf\"");
         row("map: no step is under 1%", "map <F> --steps 0", 2,
             "zoa-content map: --steps takes a whole percentage from 1 to 100, not \"0\"");
+        const QString size = "zoa-content map: --size takes WIDTHxHEIGHT in pixels, such as "
+                             "1920x1080, not ";
+        for (const char* wrong :
+             {"1920", "1920x", "0x1080", "1920x1080x2", "+1920x1080", "100001x1080"}) {
+            row(qPrintable(QString("map: size ") + wrong),
+                QString("map <F> -o <F>/m.png --size ") + wrong, 2, size + '"' + wrong + '"');
+        }
+        row("map: size of an SVG", "map <F> --size 1920x1080", 2,
+            "zoa-content map: --size is for a .png map");
         row("play: no event", "play", 2, "zoa-content play: no event given");
         const QString never = "zoa-content play: the game's rules never start an event ";
         row("play: no character 5", "play char50 <F>", 2, never + "\"char50\"");

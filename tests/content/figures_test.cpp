@@ -1,8 +1,8 @@
 // The exact story figures: shares and steps that follow by hand from the rules, every event's
 // steps adding up, agreement with stories played at random, and rules the figures cannot count
-// as they are. Then zoa-content map: the graph holds every event the rules reach, with its share
-// of stories and its missing files, and the likelier steps with their chances; the command
-// writes SVG or PNG.
+// as they are. Then zoa-content map: a box for every event the rules reach, with its share of
+// stories and its missing files, laid out as the story is told, and the likelier steps with their
+// chances; the command writes SVG or PNG, fitted to a screen with its text readable.
 #include "figures/simulation.h"
 #include "figures/story_figures.h"
 #include "figures/story_map.h"
@@ -10,10 +10,13 @@
 #include "support/tool_run.h"
 
 #include <QFile>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 #include <cmath>
-#include <graphviz/cgraph.h>
+#include <graphviz/gvc.h>
 #include <stdexcept>
 
 namespace {
@@ -54,6 +57,67 @@ QString attribute(void* object, const char* name) {
 Agnode_t* node(Agraph_t* graph, const QString& name) {
     QByteArray text = name.toUtf8();
     return agnode(graph, text.data(), 0);
+}
+
+// The label of the step drawn from one box to another; empty when none is drawn.
+QString stepLabel(Agraph_t* graph, const QString& from, const QString& to) {
+    Agnode_t* head = node(graph, to);
+    for (Agedge_t* edge = agfstout(graph, node(graph, from)); edge != nullptr;
+         edge = agnxtout(graph, edge)) {
+        if (aghead(edge) == head && attribute(edge, "tooltip") != "next meeting") {
+            return attribute(edge, "label");
+        }
+    }
+    return {};
+}
+
+QString firstEvent(Agnode_t* box) {
+    return QString::fromUtf8(agnameof(box)).section(' ', 0, 0);
+}
+
+// The demo's map as dot lays it out: where each box stands, by its first event, and which boxes
+// next-meeting arrows join.
+struct MapLayout {
+    QHash<QString, QPointF> places;
+    QSet<QPair<QString, QString>> nextMeetings;
+};
+
+const MapLayout& demoLayout() {
+    static const MapLayout layout = [] {
+        const content::StoryMap map(content::storyFigures(),
+                                    content::ContentFolder(ZOA_DEMO_FOLDER), 0.1);
+        GVC_t* context = gvContext();
+        gvLayout(context, map.graph(), "dot");
+        MapLayout laidOut;
+        for (Agnode_t* box = agfstnode(map.graph()); box; box = agnxtnode(map.graph(), box)) {
+            laidOut.places.insert(firstEvent(box), {ND_coord(box).x, ND_coord(box).y});
+            for (Agedge_t* edge = agfstout(map.graph(), box); edge;
+                 edge = agnxtout(map.graph(), edge)) {
+                if (attribute(edge, "tooltip") == "next meeting") {
+                    laidOut.nextMeetings.insert({firstEvent(box), firstEvent(aghead(edge))});
+                }
+            }
+        }
+        gvFreeLayout(context, map.graph());
+        gvFreeContext(context);
+        return laidOut;
+    }();
+    return layout;
+}
+
+// The SVG's width in points and its smallest text in points.
+QPair<double, double> svgWidthAndSmallestText(const QString& path) {
+    QFile file(path);
+    const QString svg = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
+    const double width =
+        QRegularExpression("viewBox=\"[\\d.]+ [\\d.]+ ([\\d.]+)").match(svg).captured(1).toDouble();
+    double smallest = 1e9;
+    QRegularExpressionMatchIterator sizes =
+        QRegularExpression("font-size=\"([\\d.]+)\"").globalMatch(svg);
+    while (sizes.hasNext()) {
+        smallest = std::min(smallest, sizes.next().captured(1).toDouble());
+    }
+    return {width, smallest};
 }
 
 // Content with character 3's second scene and its pictures, nothing else but the title.
@@ -169,19 +233,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("cluster");
         QTest::newRow("present") << "char31"
-                                 << "char31\\nchar3, face 3\\nin 54.84% of stories"
+                                 << "char31\\n54.84%"
                                  << "cluster_char3";
         QTest::newRow("script and pictures missing")
             << "char45"
-            << "char45\\nmissing char45.txt, char4.bmp, 4.bmp\\nin 13.10% of stories"
+            << "char45\\n13.10%\\nmissing char45.txt, char4.bmp, 4.bmp"
             << "cluster_char4";
         QTest::newRow("answer scene") << "b_3"
-                                      << "b_3\\nmissing b_3.txt, b_3.bmp\\nin 59.81% of "
-                                         "stories"
+                                      << "b_3\\n59.81%\\nmissing b_3.txt, b_3.bmp"
                                       << "cluster_answers";
-        QTest::newRow("long play") << "char320"
-                                   << "char320\\nmissing char320.txt\\nin 1.331e-06% of stories"
-                                   << "cluster_char3";
+        QTest::newRow("long plays in one box")
+            << "char310 … char328"
+            << "char310 … char328\\n0.04219%\\nmissing char310.txt … char328.txt\\n(19 files)"
+            << "cluster_char3";
     }
     void nodesShowShareAndMissingFiles() {
         QFETCH(QString, event);
@@ -200,7 +264,6 @@ private Q_SLOTS:
         QByteArray clusterName = cluster.toUtf8();
         Agraph_t* group = agsubg(map.graph(), clusterName.data(), 0);
         QVERIFY(group != nullptr && agsubnode(group, found, 0) != nullptr);
-        QCOMPARE(agnnodes(map.graph()), int(content::storyFigures().events.size()));
     }
 
     // Steps of at least the smallest chance asked for, each marked with its chance.
@@ -218,6 +281,9 @@ private Q_SLOTS:
         QTest::newRow("answer scene at 5%") << 0.05 << "char31"
                                             << "b_0"
                                             << "5.000%";
+        QTest::newRow("into the ending") << 0.1 << "a_0"
+                                         << "name_end"
+                                         << "";
     }
     void stepsAtLeastTheSmallestChanceAreDrawn() {
         QFETCH(double, smallest);
@@ -227,27 +293,124 @@ private Q_SLOTS:
         TestContent content;
         const content::StoryMap map(content::storyFigures(),
                                     content::ContentFolder(content.folder()), smallest);
-        Agedge_t* edge =
-            agedge(map.graph(), node(map.graph(), from), node(map.graph(), to), nullptr, 0);
-        QCOMPARE(edge != nullptr ? attribute(edge, "label") : QString(), label);
+        QCOMPARE(stepLabel(map.graph(), from, to), label);
     }
 
     void commandWritesTheMap_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("start"); // the format's first bytes
-        QTest::newRow("svg") << "story.svg" << QByteArray("<?xml");
-        QTest::newRow("png") << "story.PNG" << QByteArray("\x89PNG");
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("svg") << "story.svg" << QByteArray("<?xml") << "10";
+        QTest::newRow("png") << "story.PNG" << QByteArray("\x89PNG") << "10";
+        QTest::newRow("every step of 1%") << "story.svg" << QByteArray("<?xml") << "1";
     }
     void commandWritesTheMap() {
         QFETCH(QString, file);
         QFETCH(QByteArray, start);
+        QFETCH(QString, steps);
         TestContent content;
         writeContent(content);
-        const QString path = content.folder() + "/" + file;
-        QCOMPARE(runTool(ZOA_CONTENT_TOOL, {"map", content.folder(), "-o", path}).exitCode, 0);
-        QFile written(path);
+        const QString output = content.folder() + "/" + file;
+        QCOMPARE(
+            runTool(ZOA_CONTENT_TOOL, {"map", content.folder(), "-o", output, "--steps", steps})
+                .exitCode,
+            0);
+        QFile written(output);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.read(start.size()) == start);
+    }
+
+    // Each character's scenes left to right in one row, long plays in one box at its end; the
+    // answer scenes in rows of their own.
+    void scenesReadInRowsAsTold_data() {
+        QTest::addColumn<QString>("boxes"); // by their first event, left to right
+        QTest::addColumn<bool>("joined");   // by next-meeting arrows
+        QTest::newRow("character 0")
+            << "char00 char01 char02 char03 char04 char05 char06 char07 char08 char09 char010"
+            << true;
+        QTest::newRow("character 1")
+            << "char11 char12 char13 char14 char15 char16 char17 char18 char19 char110" << true;
+        QTest::newRow("character 2")
+            << "char20 char21 char22 char23 char24 char25 char26 char27 char28 char29" << true;
+        QTest::newRow("character 3")
+            << "char30 char31 char32 char33 char34 char35 char36 char37 char38 char39 char310"
+            << true;
+        QTest::newRow("character 4")
+            << "char40 char41 char42 char43 char44 char45 char46 char47 char48 char49" << true;
+        QTest::newRow("answers a") << "a_0 a_1 a_2 a_3 a_4" << false;
+        QTest::newRow("answers b") << "b_0 b_1 b_2 b_3 b_4" << false;
+    }
+    void scenesReadInRowsAsTold() {
+        QFETCH(QString, boxes);
+        QFETCH(bool, joined);
+        const MapLayout& layout = demoLayout();
+        const QStringList events = boxes.split(' ');
+        for (int i = 1; i < events.size(); ++i) {
+            const QPointF scene = layout.places.value(events[i - 1]);
+            const QPointF next = layout.places.value(events[i]);
+            QVERIFY2(layout.places.contains(events[i]), qPrintable(events[i]));
+            QCOMPARE(next.y(), scene.y());
+            QVERIFY2(next.x() > scene.x(), qPrintable(events[i]));
+            QCOMPARE(layout.nextMeetings.contains({events[i - 1], events[i]}), joined);
+        }
+    }
+
+    // The opening left of every other box, the ending and the credits right of them.
+    void openingAndClosingStandApart_data() {
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<int>("side"); // -1 left, 1 right
+        QTest::newRow("opening") << "zoa" << -1;
+        QTest::newRow("ending") << "name_end" << 1;
+        QTest::newRow("credits") << "end" << 1;
+    }
+    void openingAndClosingStandApart() {
+        QFETCH(QString, event);
+        QFETCH(int, side);
+        const QHash<QString, QPointF>& places = demoLayout().places;
+        QVERIFY(places.contains(event));
+        for (auto other = places.cbegin(); other != places.cend(); ++other) {
+            const bool closing = other.key() == "name_end" || other.key() == "end";
+            if (other.key() != event && !(side > 0 && closing)) {
+                QVERIFY2(side * (places.value(event).x() - other->x()) > 0,
+                         qPrintable(other.key()));
+            }
+        }
+    }
+
+    // The demo's whole map at a screen's size, or larger when its text would be less than 10
+    // pixels high. The SVG of the same layout tells the text's size in points.
+    void pngFitsTheSizeWithReadableText_data() {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("full HD") << "1920x1080" << true;
+        QTest::newRow("too small") << "800x600" << false;
+    }
+    void pngFitsTheSizeWithReadableText() {
+        QFETCH(QString, size);
+        QFETCH(bool, fits);
+        TestContent scratch;
+        const QString png = scratch.path("map.png");
+        const QString svg = scratch.path("map.svg");
+        const ToolRun run =
+            runTool(ZOA_CONTENT_TOOL, {"map", ZOA_DEMO_FOLDER, "-o", png, "--size", size});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err.contains("does not fit"), !fits);
+        QCOMPARE(runTool(ZOA_CONTENT_TOOL, {"map", ZOA_DEMO_FOLDER, "-o", svg}).exitCode, 0);
+        const QSize picture = QImageReader(png).size();
+        const QStringList asked = size.split('x');
+        const QSize screen(asked[0].toInt(), asked[1].toInt());
+        QCOMPARE(picture.width() <= screen.width() && picture.height() <= screen.height(), fits);
+        if (fits) {
+            // Filled across or down, but for Graphviz's rounding.
+            QVERIFY(picture.width() >= screen.width() - 3 ||
+                    picture.height() >= screen.height() - 3);
+        }
+        const auto [widthPoints, smallestPoints] = svgWidthAndSmallestText(svg);
+        QVERIFY(widthPoints > 0);
+        // The picture's width is rounded to whole pixels.
+        const double pixelsPerPoint = (picture.width() + 0.5) / widthPoints;
+        QVERIFY2(smallestPoints * pixelsPerPoint >= 10,
+                 qPrintable(QString::number(smallestPoints * pixelsPerPoint)));
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QSize>
 
 #include <cstdio>
 
@@ -21,12 +22,44 @@ struct MapArguments {
     QString output = QStringLiteral("story.svg");
     QString format = QStringLiteral("svg"); // "svg" or "png", from the output's name
     double smallestStep = 0.1;              // steps less likely are left out
+    QSize size;                             // of the PNG; empty: as Graphviz draws it
 };
+
+// The largest picture asked for, on either side.
+constexpr qulonglong largestSide = 100000;
+
+// "WIDTHxHEIGHT" in pixels, or an invalid size.
+QSize parseSize(const QString& text) {
+    const QStringList sides = text.split(QLatin1Char('x'));
+    qulonglong width = 0;
+    qulonglong height = 0;
+    if (sides.size() != 2 || !parseNumber(sides[0], largestSide, &width) ||
+        !parseNumber(sides[1], largestSide, &height) || width == 0 || height == 0) {
+        return {};
+    }
+    return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
+QString parseSizeOption(const ArgumentReader& reader, MapArguments* parsed) {
+    const QString size = reader.value(QStringLiteral("--size"));
+    if (size.isNull()) {
+        return {};
+    }
+    if (parsed->format != QLatin1String("png")) {
+        return QStringLiteral("--size is for a .png map");
+    }
+    parsed->size = parseSize(size);
+    return parsed->size.isValid()
+               ? QString()
+               : QStringLiteral("--size takes WIDTHxHEIGHT in pixels, such as 1920x1080, not "
+                                "\"%1\"")
+                     .arg(size);
+}
 
 // Returns an empty text, or what is wrong with the arguments.
 QString parseMapArguments(const CommandLine& line, MapArguments* parsed) {
-    ArgumentReader reader(
-        {}, {QStringLiteral("-o"), QStringLiteral("--output"), QStringLiteral("--steps")});
+    ArgumentReader reader({}, {QStringLiteral("-o"), QStringLiteral("--output"),
+                               QStringLiteral("--steps"), QStringLiteral("--size")});
     const QString problem = reader.read(line.arguments);
     if (!problem.isEmpty()) {
         return problem;
@@ -49,6 +82,10 @@ QString parseMapArguments(const CommandLine& line, MapArguments* parsed) {
     if (parsed->format != QLatin1String("svg") && parsed->format != QLatin1String("png")) {
         return QStringLiteral("the map is written as .svg or .png, not \"%1\"").arg(parsed->output);
     }
+    const QString sizeProblem = parseSizeOption(reader, parsed);
+    if (!sizeProblem.isEmpty()) {
+        return sizeProblem;
+    }
     parsed->folder = reader.names().isEmpty() ? defaultContentFolder(line.programFolder)
                                               : reader.names().constFirst();
     return isSourcesFolder(parsed->folder) ? QString() : checkContentFolder(parsed->folder);
@@ -67,10 +104,16 @@ int runMap(const CommandLine& line) {
         return contentError;
     }
     const StoryMap map(storyFigures(), ContentFolder(packed.gameFolder()), parsed.smallestStep);
-    const QString failure = map.render(parsed.output, parsed.format);
-    if (!failure.isEmpty()) {
-        std::fprintf(stderr, "zoa-content map: %s\n", qUtf8Printable(failure));
+    const StoryMap::Drawn drawn = map.render(parsed.output, parsed.format, parsed.size);
+    if (!drawn.problem.isEmpty()) {
+        std::fprintf(stderr, "zoa-content map: %s\n", qUtf8Printable(drawn.problem));
         return contentError;
+    }
+    if (!drawn.fits) {
+        std::fprintf(stderr,
+                     "zoa-content map: the map does not fit %dx%d pixels with its text 10 pixels "
+                     "high; it is drawn larger\n",
+                     parsed.size.width(), parsed.size.height());
     }
     return 0;
 }
@@ -78,11 +121,13 @@ int runMap(const CommandLine& line) {
 } // namespace
 
 const Command mapCommand = {
-    "map", "[FOLDER] [-o FILE.svg|FILE.png] [--steps PERCENT]",
+    "map", "[FOLDER] [-o FILE.svg|FILE.png] [--size WIDTHxHEIGHT] [--steps PERCENT]",
     "draws the story map of FOLDER's content (default as for check) into FILE (default\n"
-    "      story.svg): every event the rules reach with the share of stories that reach it,\n"
-    "      missing files in red, and each step an answer takes with at least PERCENT chance\n"
-    "      (default 10) marked with its chance",
+    "      story.svg) as the story is told: the opening, a row for each character with its\n"
+    "      scenes in order, the answer scenes, the ending and the credits, each with the share\n"
+    "      of stories that reach it, missing files in red, and each step an answer takes with\n"
+    "      at least PERCENT chance (default 10); a PNG fits WIDTHxHEIGHT pixels when its text\n"
+    "      stays 10 pixels high",
     &runMap};
 
 } // namespace content

@@ -3,18 +3,19 @@
 #include "checks/content_folder.h"
 #include "figures/story_figures.h"
 
+#include <QSize>
 #include <QString>
-
-#include <memory>
 
 struct Agraph_s;
 
 namespace content {
 
-// The story map: a Graphviz graph with a node for every event the rules reach, grouped by
-// character, each marked with the share of stories that reach it and drawn dashed and red when
-// a file it needs is missing from the folder, and an edge for each step an answer can take,
-// marked with its chance.
+// The story map: a Graphviz graph laid out as the story is told. The opening stands at the left,
+// the ending and the credits at the right; between them each character's scenes make a row in
+// scene order, joined by "next meeting" arrows, and the answer scenes a block of their own, each
+// scene number a column. A box tells the share of stories that reach its event and is drawn
+// dashed and red, naming them, when files it needs are missing from the folder. Thin grey arrows
+// mark the likelier steps an answer takes, with their chances.
 class StoryMap {
 public:
     // Steps less likely than smallestStep are left out.
@@ -25,9 +26,15 @@ public:
 
     Agraph_s* graph() const { return graph_; }
 
+    struct Drawn {
+        QString problem;  // what went wrong, or an empty text
+        bool fits = true; // in the size asked for, with its text readable
+    };
+
     // Lays the map out with Graphviz's dot and writes it to the file in the format given ("svg",
-    // "png"). Returns what went wrong, or an empty text.
-    QString render(const QString& path, const QString& format) const;
+    // "png"). Given a size, the map is scaled to fit it, but never so far that its text is less
+    // than 10 pixels high.
+    Drawn render(const QString& path, const QString& format, QSize fitIn = {}) const;
 
 private:
     Agraph_s* graph_ = nullptr;
