@@ -7,25 +7,13 @@
 #include "support/game_fixture.h"
 #include "support/tool_run.h"
 
-#include <QDirIterator>
+#include <QDir>
 #include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
 const QString tool = QStringLiteral(ZOA_CONTENT_TOOL);
-
-// Every file and folder below the folder, as paths relative to it, sorted.
-QStringList entriesBelow(const QString& folder) {
-    QStringList entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        entries.append(QDir(folder).relativeFilePath(it.next()));
-    }
-    entries.sort();
-    return entries;
-}
 
 QString printed(const QList<content::Diagnostic>& diagnostics) {
     QStringList lines;
@@ -70,18 +58,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("event");
         QTest::addColumn<QString>("ending");
-        QTest::newRow("the opening") << "pleft t1000"
-                                     << "zoa"
-                                     << "choice[";
-        QTest::newRow("the credits") << "pright t1000"
-                                     << "end"
-                                     << "title";
-        QTest::newRow("the ending") << "e:name_end:name_end t1000"
-                                    << "name_end"
-                                    << "title";
-        QTest::newRow("a meeting") << "e:char34:char3 t1000"
-                                   << "char34"
-                                   << "choice[";
+        const auto row = [](const char* name, const char* steps, const char* event,
+                            const char* ending) {
+            QTest::newRow(name) << QString(steps) << QString(event) << QString(ending);
+        };
+        row("the opening", "pleft t1000", "zoa", "choice[");
+        row("the credits", "pright t1000", "end", "title");
+        row("the ending", "e:name_end:name_end t1000", "name_end", "title");
+        row("a meeting", "e:char34:char3 t1000", "char34", "choice[");
     }
     void scenesPlayToTheirEnd() {
         QFETCH(QString, steps);
@@ -130,7 +114,7 @@ private Q_SLOTS:
         } else if (before.contains(QLatin1Char('.'))) {
             QFile(QDir(folder).filePath(before)).open(QIODevice::WriteOnly);
         }
-        const QStringList entries = entriesBelow(scratch.path());
+        const QStringList entries = folderSnapshot(scratch.path());
 
         const ToolRun run = runTool(tool, {QStringLiteral("new"), folder});
         QCOMPARE(run.exitCode, exitCode);
@@ -138,7 +122,7 @@ private Q_SLOTS:
             QVERIFY(QFileInfo(QDir(folder).filePath(QStringLiteral("README.txt"))).isFile());
         } else {
             QVERIFY2(run.err.startsWith(QStringLiteral("zoa-content new: ")), qPrintable(run.err));
-            QCOMPARE(entriesBelow(scratch.path()), entries);
+            QCOMPARE(folderSnapshot(scratch.path()), entries);
         }
     }
 

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,10 +23,6 @@
 #include <vector>
 
 namespace {
-
-ToolRun pack(const QString& sources, const QString& output) {
-    return runTool(ZOA_CONTENT_TOOL, {QStringLiteral("pack"), sources, output});
-}
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -168,25 +165,20 @@ private Q_SLOTS:
     void packedFileHasCrLfLineEndsAndCodePage932Bytes_data() {
         QTest::addColumn<QByteArray>("source");
         QTest::addColumn<QByteArray>("packed");
-        QTest::newRow("mixed line ends")
-            << QByteArray("a\r\nb\nc\n") << QByteArray("a\r\nb\r\nc\r\n");
-        QTest::newRow("lone CR ends a line as in the game")
-            << QByteArray("a\rb\n") << QByteArray("a\r\nb\r\n");
-        QTest::newRow("last line without line end")
-            << QByteArray("a\nb") << QByteArray("a\r\nb\r\n");
-        QTest::newRow("no extra line after the last") << QByteArray("a\n") << QByteArray("a\r\n");
-        QTest::newRow("empty lines the author wrote")
-            << QByteArray("a\n\nb\n\n") << QByteArray("a\r\n\r\nb\r\n\r\n");
-        QTest::newRow("empty source") << QByteArray() << QByteArray();
-        QTest::newRow("byte order mark dropped")
-            << QByteArray("\xEF\xBB\xBF>\n") << QByteArray(">\r\n");
-        QTest::newRow("so: trail byte is a backslash")
-            << QByteArray("ソ\n") << QByteArray("\x83\x5C\r\n");
-        QTest::newRow("half-width kana are one byte")
-            << QByteArray("ｿﾞｱ\n") << QByteArray("\xBF\xDE\xB1\r\n");
-        QTest::newRow("choice block")
-            << QByteArray(">\nはい\nいいえ\n")
-            << QByteArray(">\r\n\x82\xCD\x82\xA2\r\n\x82\xA2\x82\xA2\x82\xA6\r\n");
+        const auto row = [](const char* name, const QByteArray& source, const QByteArray& packed) {
+            QTest::newRow(name) << source << packed;
+        };
+        row("mixed line ends", "a\r\nb\nc\n", "a\r\nb\r\nc\r\n");
+        row("lone CR ends a line as in the game", "a\rb\n", "a\r\nb\r\n");
+        row("last line without line end", "a\nb", "a\r\nb\r\n");
+        row("no extra line after the last", "a\n", "a\r\n");
+        row("empty lines the author wrote", "a\n\nb\n\n", "a\r\n\r\nb\r\n\r\n");
+        row("empty source", {}, {});
+        row("byte order mark dropped", "\xEF\xBB\xBF>\n", ">\r\n");
+        row("so: trail byte is a backslash", "ソ\n", "\x83\x5C\r\n");
+        row("half-width kana are one byte", "ｿﾞｱ\n", "\xBF\xDE\xB1\r\n");
+        row("choice block", ">\nはい\nいいえ\n",
+            ">\r\n\x82\xCD\x82\xA2\r\n\x82\xA2\x82\xA2\x82\xA6\r\n");
     }
 
     void packedFileHasCrLfLineEndsAndCodePage932Bytes() {
@@ -223,20 +215,18 @@ private Q_SLOTS:
         QFETCH(QStringList, errors);
         Folders folders;
         // A good script before and after the bad one, and an older packed file in the output.
-        writeBytes(folders.sources() + QStringLiteral("/a_0.txt"), "good\n");
-        writeBytes(folders.sources() + QStringLiteral("/bad.txt"), source);
-        writeBytes(folders.sources() + QStringLiteral("/zoa.txt"), "good\n");
+        const QString bad = folders.source("bad.txt");
+        writeBytes(folders.source("a_0.txt"), "good\n");
+        writeBytes(bad, source);
+        writeBytes(folders.source("zoa.txt"), "good\n");
         QVERIFY(QDir().mkpath(folders.output()));
         writeBytes(folders.output() + QStringLiteral("/zoa.txt"), "old\r\n");
 
-        const ToolRun run = pack(folders.sources(), folders.output());
+        const ToolRun run =
+            runTool(ZOA_CONTENT_TOOL, {"pack", folders.sources(), folders.output()});
         QCOMPARE(run.exitCode, 1);
-        QStringList expected;
-        const QString file = folders.sources() + QStringLiteral("/bad.txt:");
-        for (const QString& error : errors) {
-            expected.append(file + error);
-        }
-        QCOMPARE(run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        QCOMPARE(run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 errors.replaceInStrings(QRegularExpression("^"), bad + ':'));
         QCOMPARE(QDir(folders.output()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("zoa.txt")});
         QCOMPARE(readBytes(folders.output() + QStringLiteral("/zoa.txt")), QByteArray("old\r\n"));
