@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <functional>
+
 class ControlsTest : public QObject {
     Q_OBJECT
 
@@ -44,25 +46,17 @@ private Q_SLOTS:
         QStringList buttons;
         connect(&label, &platform::Label::pressed, [&](int b) { buttons << QString::number(b); });
         QSignalSpy clicked(&label, &platform::Label::clicked);
+        const QHash<QChar, std::function<void()>> act = {
+            {'l', [&] { QTest::mouseClick(&label, Qt::LeftButton); }},
+            {'r', [&] { QTest::mouseClick(&label, Qt::RightButton); }},
+            {'p', [&] { QTest::mousePress(&label, Qt::LeftButton); }},
+            {'o', [&] { QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(-5, -5)); }},
+            {'d', [&] {
+                 QTest::mouseDClick(&label, Qt::LeftButton);
+                 QTest::mouseRelease(&label, Qt::LeftButton);
+             }}};
         for (const QChar action : actions) {
-            switch (action.toLatin1()) {
-            case 'l':
-                QTest::mouseClick(&label, Qt::LeftButton);
-                break;
-            case 'r':
-                QTest::mouseClick(&label, Qt::RightButton);
-                break;
-            case 'p':
-                QTest::mousePress(&label, Qt::LeftButton);
-                break;
-            case 'o':
-                QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(-5, -5));
-                break;
-            case 'd':
-                QTest::mouseDClick(&label, Qt::LeftButton);
-                QTest::mouseRelease(&label, Qt::LeftButton);
-                break;
-            }
+            act.value(action)();
         }
         QCOMPARE(buttons.join(' '), pressed);
         QCOMPARE(clicked.count(), clicks);
