@@ -272,43 +272,33 @@ private Q_SLOTS:
         }
     }
 
-    // Each row: the typed character, the bytes written, and the character the game reads back.
+    // Each row: the note on the typed character, which names the character, the code written and
+    // the character the game reads back.
     void jisFormsAreWrittenAsTheirCodePage932StandIns_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QByteArray>("written");
-        QTest::addColumn<QString>("readBack");
         QTest::addColumn<QString>("note");
-        const auto row = [](const char* name, const QString& typed, const QByteArray& written,
-                            const QString& readBack, const QString& note) {
-            QTest::newRow(name) << typed << written << readBack << note;
-        };
-        row("wave dash", "〜", "\x81\x60", "～",
-            "U+301C \"〜\" written as 0x8160 (read back as U+FF5E \"～\")");
-        row("double vertical line", "‖", "\x81\x61", "∥",
-            "U+2016 \"‖\" written as 0x8161 (read back as U+2225 \"∥\")");
-        row("minus sign", "−", "\x81\x7C", "－",
-            "U+2212 \"−\" written as 0x817C (read back as U+FF0D \"－\")");
-        row("cent sign", "¢", "\x81\x91", "￠",
-            "U+00A2 \"¢\" written as 0x8191 (read back as U+FFE0 \"￠\")");
-        row("pound sign", "£", "\x81\x92", "￡",
-            "U+00A3 \"£\" written as 0x8192 (read back as U+FFE1 \"￡\")");
-        row("not sign", "¬", "\x81\xCA", "￢",
-            "U+00AC \"¬\" written as 0x81CA (read back as U+FFE2 \"￢\")");
-        row("em dash", "—", "\x81\x5C", "―",
-            "U+2014 \"—\" written as 0x815C (read back as U+2015 \"―\")");
+        QTest::newRow("wave dash")
+            << "U+301C \"〜\" written as 0x8160 (read back as U+FF5E \"～\")";
+        QTest::newRow("double vertical line")
+            << "U+2016 \"‖\" written as 0x8161 (read back as U+2225 \"∥\")";
+        QTest::newRow("minus sign")
+            << "U+2212 \"−\" written as 0x817C (read back as U+FF0D \"－\")";
+        QTest::newRow("cent sign") << "U+00A2 \"¢\" written as 0x8191 (read back as U+FFE0 \"￠\")";
+        QTest::newRow("pound sign")
+            << "U+00A3 \"£\" written as 0x8192 (read back as U+FFE1 \"￡\")";
+        QTest::newRow("not sign") << "U+00AC \"¬\" written as 0x81CA (read back as U+FFE2 \"￢\")";
+        QTest::newRow("em dash") << "U+2014 \"—\" written as 0x815C (read back as U+2015 \"―\")";
     }
 
     // Each is noted once per file, at its first place, and the game reads back the stand-in.
     void jisFormsAreWrittenAsTheirCodePage932StandIns() {
-        QFETCH(QString, typed);
-        QFETCH(QByteArray, written);
-        QFETCH(QString, readBack);
         QFETCH(QString, note);
+        const QString typed = note.section('"', 1, 1);
+        const QByteArray written = QByteArray::fromHex(note.section(" 0x", 1).left(4).toLatin1());
         const content::PackedScript packed = content::packScript("s", {"え" + typed, "", typed});
         QCOMPARE(packed.bytes, "\x82\xA6" + written + "\r\n\r\n" + written + "\r\n");
         QCOMPARE(packed.diagnostics.size(), 1);
         QCOMPARE(packed.diagnostics.first().toString(), "s:1:2: note: " + note);
-        QCOMPARE(platform::decodeCp932(written), readBack);
+        QCOMPARE(platform::decodeCp932(written), note.section('"', 3, 3));
     }
 
     void picturesBecomeTheBmpTheGameReads_data() {

@@ -1,6 +1,5 @@
 // The controls' own rules: presses and clicks, plain text drawn where it changed, pictures that
-// look the same when disabled, boxes that let presses through, and timers.
-#include "platform/box.h"
+// look the same when disabled, and timers.
 #include "platform/label.h"
 #include "platform/picture.h"
 #include "platform/timer.h"
@@ -142,17 +141,6 @@ private Q_SLOTS:
         QCOMPARE(enabled.pixelColor(20, 20), QColor(10, 120, 240));
         QVERIFY(!picture.load(dir.filePath("absent.bmp")));
         QCOMPARE(picture.fileName(), dir.filePath("p.bmp"));
-    }
-
-    void boxLetsPressesThrough() {
-        QWidget window;
-        window.resize(100, 100);
-        platform::Label under(&window);
-        under.setGeometry(0, 0, 100, 100);
-        platform::Box box(&window);
-        box.setGeometry(0, 0, 100, 100);
-        window.show();
-        QCOMPARE(window.childAt(50, 50), static_cast<QWidget*>(&under));
     }
 
     // A timer ticks only while enabled with an interval above 0, and a late tick comes once.

@@ -53,13 +53,6 @@ QString focusChain(const Fom& f) {
     return chain.join(QLatin1Char(' '));
 }
 
-QString startupCommands(const QString& folder) {
-    return "close MIDI notify | open \"" + folder +
-           "/dat2/bgm.wav\" alias MIDI | play MIDI notify | "
-           "close WAVE notify | open \"" +
-           folder + "/dat2/se2.wav\" alias WAVE | play WAVE notify";
-}
-
 } // namespace
 
 class StartupTest : public QObject {
@@ -137,7 +130,11 @@ private Q_SLOTS:
         QFETCH(QString, subfolder);
         GameFixture game(16200, subfolder);
         Fom& fom = game.start();
-        QCOMPARE(game.commands().join(" | "), startupCommands(game.content.folder()));
+        QCOMPARE(
+            game.commands().join(" | "),
+            QString("close MIDI notify | open \"<F>/dat2/bgm.wav\" alias MIDI | play MIDI notify | "
+                    "close WAVE notify | open \"<F>/dat2/se2.wav\" alias WAVE | play WAVE notify")
+                .replace("<F>", game.content.folder()));
         QCOMPARE(game.shortTrace(), "se2 | load | title");
         game.clearCommands();
         fom.close();
@@ -148,13 +145,11 @@ private Q_SLOTS:
 
     // In the root folder there is exactly one separator before the content folders.
     void rootFolderGetsOneSeparator() {
-        platform::FixedHostFacts root(QStringLiteral("/"), 16200);
-        platform::RecordingMediaService media;
-        platform::ScriptedRandom random;
-        RecordingMessageBox box;
-        Fom fom(GamePlatform{root, media, random, box});
+        GameFixture game;
+        game.host = platform::FixedHostFacts(QStringLiteral("/"), 16200);
+        Fom& fom = game.start();
         QCOMPARE(fom.basePath + " " + fom.dat1Path + " " + fom.dat2Path, "/ /dat1/ /dat2/");
-        QCOMPARE(QString::fromUtf8(media.commands().at(1)), "open \"/dat2/bgm.wav\" alias MIDI");
+        QCOMPARE(game.commands().at(1), "open \"/dat2/bgm.wav\" alias MIDI");
     }
 
     void missingTitleAtStartupStopsWithAMessage() {
