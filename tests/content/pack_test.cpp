@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <cmath>
 #include <sndfile.h>
@@ -57,11 +58,7 @@ ToolRun packStory(const Folders& folders) {
 
 // The little-endian number of size bytes at the offset; bytes past the end count as 0.
 quint32 number(const QByteArray& bytes, int size, qsizetype at) {
-    quint32 value = 0;
-    for (int i = size - 1; i >= 0; --i) {
-        value = value << 8 | static_cast<quint8>(bytes.mid(at + i, 1).append('\0').at(0));
-    }
-    return value;
+    return qFromLittleEndian<quint32>(bytes.mid(at, size).leftJustified(4, '\0').constData());
 }
 
 // What a BMP file's headers say: "BM", then the size, bits per pixel and compression.
