@@ -120,10 +120,9 @@ QPair<double, double> svgWidthAndSmallestText(const QString& path) {
     const double width =
         QRegularExpression("viewBox=\"[\\d.]+ [\\d.]+ ([\\d.]+)").match(svg).captured(1).toDouble();
     double smallest = 1e9;
-    QRegularExpressionMatchIterator sizes =
-        QRegularExpression("font-size=\"([\\d.]+)\"").globalMatch(svg);
-    while (sizes.hasNext()) {
-        smallest = std::min(smallest, sizes.next().captured(1).toDouble());
+    for (const QRegularExpressionMatch& size :
+         QRegularExpression("font-size=\"([\\d.]+)\"").globalMatch(svg)) {
+        smallest = std::min(smallest, size.captured(1).toDouble());
     }
     return {width, smallest};
 }

@@ -273,17 +273,15 @@ private Q_SLOTS:
     // the character the game reads back.
     void jisFormsAreWrittenAsTheirCodePage932StandIns_data() {
         QTest::addColumn<QString>("note");
-        QTest::newRow("wave dash")
-            << "U+301C \"〜\" written as 0x8160 (read back as U+FF5E \"～\")";
-        QTest::newRow("double vertical line")
-            << "U+2016 \"‖\" written as 0x8161 (read back as U+2225 \"∥\")";
-        QTest::newRow("minus sign")
-            << "U+2212 \"−\" written as 0x817C (read back as U+FF0D \"－\")";
-        QTest::newRow("cent sign") << "U+00A2 \"¢\" written as 0x8191 (read back as U+FFE0 \"￠\")";
-        QTest::newRow("pound sign")
-            << "U+00A3 \"£\" written as 0x8192 (read back as U+FFE1 \"￡\")";
-        QTest::newRow("not sign") << "U+00AC \"¬\" written as 0x81CA (read back as U+FFE2 \"￢\")";
-        QTest::newRow("em dash") << "U+2014 \"—\" written as 0x815C (read back as U+2015 \"―\")";
+        for (const char* note : {"U+301C \"〜\" written as 0x8160 (read back as U+FF5E \"～\")",
+                                 "U+2016 \"‖\" written as 0x8161 (read back as U+2225 \"∥\")",
+                                 "U+2212 \"−\" written as 0x817C (read back as U+FF0D \"－\")",
+                                 "U+00A2 \"¢\" written as 0x8191 (read back as U+FFE0 \"￠\")",
+                                 "U+00A3 \"£\" written as 0x8192 (read back as U+FFE1 \"￡\")",
+                                 "U+00AC \"¬\" written as 0x81CA (read back as U+FFE2 \"￢\")",
+                                 "U+2014 \"—\" written as 0x815C (read back as U+2015 \"―\")"}) {
+            QTest::newRow(note) << QString(note);
+        }
     }
 
     // Each is noted once per file, at its first place, and the game reads back the stand-in.

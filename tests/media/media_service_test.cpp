@@ -187,16 +187,6 @@ private Q_SLOTS:
         qputenv("SDL_AUDIODRIVER", "dummy");
     }
 
-    // Effects are decoded whole and have a size limit; the music is streamed and has none.
-    void onlyEffectsHaveASizeLimit() {
-        const QString path = longSound();
-        SdlMediaService media(QFileInfo(path).size() - 1);
-        QCOMPARE(media.send(openCommand(path, "MIDI"), nullptr), ok);
-        QCOMPARE(media.send(openCommand(path, "WAVE"), nullptr),
-                 int(platform::MediaUnreadableFile));
-        QCOMPARE(media.send(openCommand(shortSound(), "WAVE"), nullptr), ok);
-    }
-
     // Without a device every command fails as such, with one warning in all.
     void withoutDeviceEverythingFailsQuietly() {
         const QByteArray driver = qgetenv("SDL_AUDIODRIVER");

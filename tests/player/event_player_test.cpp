@@ -27,6 +27,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("state");
         const QString typing = QStringLiteral("typing script title img=opn");
         const QString title = QStringLiteral("title img=opn");
+        const QString pictured = QStringLiteral("typing script title img=pic");
+        const QString choiceAB = QStringLiteral("choice[A|B] title img=opn");
 
         // Typing, line by line.
         row("first tick blanks the window", {"あいう"}, "e:ev t1", "event ev - | se | line あいう",
@@ -48,13 +50,11 @@ private Q_SLOTS:
 
         // Pictures.
         row("a picture line takes no tick", {"img[pic]", "hello"}, "e:ev t1",
-            "event ev - | se | picture pic | line hello", "////////",
-            "typing script title img=pic");
+            "event ev - | se | picture pic | line hello", "////////", pictured);
         row("a marker after a picture line is typed", {"img[pic]", ">", "A", "B"}, "e:ev t2",
-            "event ev - | se | picture pic | line >", "////////>", "typing script title img=pic");
+            "event ev - | se | picture pic | line >", "////////>", pictured);
         row("a picture line after a picture line is typed", {"img[pic]", "img[other]"}, "e:ev t1",
-            "event ev - | se | picture pic | line img[other]", "////////",
-            "typing script title img=pic");
+            "event ev - | se | picture pic | line img[other]", "////////", pictured);
         row("a picture line as the last line ends the event", {"a", "img[pic]"}, "e:ev t3",
             "event ev - | se | line a | se | picture pic | end ev | title", "////////a", title);
 
@@ -78,11 +78,10 @@ private Q_SLOTS:
         // The skip.
         row("a skip jumps to the choice, past pictures", {"one", "img[pic]", "two", ">", "A", "B"},
             "e:ev t3 k", "event ev - | se | line one | skip | se2 | choice a b", skipMessage,
-            "choice[A|B] title img=opn");
+            choiceAB);
         row("a skip takes the line after a picture line for a marker",
             {"one", "img[pic]", ">", "A", "B"}, "e:ev t2 k",
-            "event ev - | se | line one | skip | se2 | choice a b", skipMessage,
-            "choice[A|B] title img=opn");
+            "event ev - | se | line one | skip | se2 | choice a b", skipMessage, choiceAB);
         row("a skip on the last line ends at once", {"abcdef"}, "e:ev t3 k",
             "event ev - | se | line abcdef | skip | end ev | title", "////////ab", title);
         row("a skip without a choice ends on the message", {"one", "two", "img[x]", "three"},
@@ -90,8 +89,7 @@ private Q_SLOTS:
         row("a skip to a marker with one caption ends the event", {"x", ">", "only"}, "e:ev t1 k",
             "event ev - | se | line x | skip | se2 | end ev | title", skipMessage, title);
         row("no skip while a choice is shown", {"x", ">", "A", "B"}, "e:ev t3 k",
-            "event ev - | se | line x | se | se2 | choice a b", "////////x",
-            "choice[A|B] title img=opn");
+            "event ev - | se | line x | se | se2 | choice a b", "////////x", choiceAB);
         row("no skip at the title", {}, "k", "", "", title);
 
         // Missing content: a warning naming the file, and play goes on.

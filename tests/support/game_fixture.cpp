@@ -146,29 +146,21 @@ QString GameFixture::shown() const {
 
 QString GameFixture::state() const {
     const Fom& game = *fom_;
-    QStringList parts;
-    if (game.TimIve->isEnabled()) {
-        parts << QStringLiteral("typing");
-    }
-    if (game.scriptFile.isOpen()) {
-        parts << QStringLiteral("script");
-    }
     const int shownControls = game.Qst[0]->isVisible() + game.Qst[1]->isVisible() +
                               game.QstBak[0]->isVisible() + game.QstBak[1]->isVisible();
-    if (shownControls == 4) {
-        parts << QStringLiteral("choice[%1%2|%3%4]")
-                     .arg(game.Qst[0]->caption(), look(game.Qst[0], game.QstBak[0]),
-                          game.Qst[1]->caption(), look(game.Qst[1], game.QstBak[1]));
-    } else if (shownControls > 0) {
-        parts << QStringLiteral("part of a choice");
-    }
-    if (game.Img->isEnabled()) {
-        parts << QStringLiteral("title");
-    }
-    parts << QStringLiteral("img=") + pictureName(game.Img->fileName());
-    if (game.ImgFce->isVisible()) {
-        parts << QStringLiteral("face=") + pictureName(game.ImgFce->fileName());
-    }
+    const QString choice = QStringLiteral("choice[%1%2|%3%4]")
+                               .arg(game.Qst[0]->caption(), look(game.Qst[0], game.QstBak[0]),
+                                    game.Qst[1]->caption(), look(game.Qst[1], game.QstBak[1]));
+    const QString face = QStringLiteral("face=") + pictureName(game.ImgFce->fileName());
+    QStringList parts = {game.TimIve->isEnabled() ? QStringLiteral("typing") : QString(),
+                         game.scriptFile.isOpen() ? QStringLiteral("script") : QString(),
+                         shownControls == 4  ? choice
+                         : shownControls > 0 ? QStringLiteral("part of a choice")
+                                             : QString(),
+                         game.Img->isEnabled() ? QStringLiteral("title") : QString(),
+                         QStringLiteral("img=") + pictureName(game.Img->fileName()),
+                         game.ImgFce->isVisible() ? face : QString()};
+    parts.removeAll(QString());
     return parts.join(QLatin1Char(' '));
 }
 
