@@ -21,11 +21,8 @@ const QString tool = QStringLiteral(ZOA_CONTENT_TOOL);
 struct Run : ToolRun {
     // The output lines without the summary.
     QStringList findings() const {
-        QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        while (!lines.isEmpty() && lines.constLast().startsWith("zoa-content check: ")) {
-            lines.removeLast();
-        }
-        return lines;
+        return out.split('\n', Qt::SkipEmptyParts)
+            .filter(QRegularExpression("^(?!zoa-content check: )"));
     }
 };
 

@@ -25,13 +25,21 @@ const content::StoryFigures& figures() {
     return content::storyFigures();
 }
 
-double stepChance(const QString& from, const QString& to) {
+// A figure by its name: an event's share of stories, "FROM>TO" the chance of that step, or one of
+// the counts of answers to the ending.
+double figureNamed(const QString& name) {
+    const QHash<QString, double> answers = {{"answers: mean", figures().meanAnswers},
+                                            {"answers: half", figures().answersByHalf},
+                                            {"answers: 90%", figures().answersBy90},
+                                            {"answers: 99%", figures().answersBy99}};
     for (const content::StepFigures& step : figures().steps) {
-        if (step.from == from && step.to == to) {
+        if (step.from + '>' + step.to == name) {
             return step.chance;
         }
     }
-    return 0;
+    return answers.contains(name)            ? answers.value(name)
+           : figures().events.contains(name) ? figures().events.value(name).share
+                                             : 0;
 }
 
 // Three values: 0 and 1 each raise a counter of their own and start the scene "x", 2 ends the
@@ -112,10 +120,9 @@ QPair<double, double> svgWidthAndSmallestText(const QString& path) {
     const double width =
         QRegularExpression("viewBox=\"[\\d.]+ [\\d.]+ ([\\d.]+)").match(svg).captured(1).toDouble();
     double smallest = 1e9;
-    QRegularExpressionMatchIterator sizes =
-        QRegularExpression("font-size=\"([\\d.]+)\"").globalMatch(svg);
-    while (sizes.hasNext()) {
-        smallest = std::min(smallest, sizes.next().captured(1).toDouble());
+    for (const QRegularExpressionMatch& size :
+         QRegularExpression("font-size=\"([\\d.]+)\"").globalMatch(svg)) {
+        smallest = std::min(smallest, size.captured(1).toDouble());
     }
     return {width, smallest};
 }
@@ -134,53 +141,35 @@ class FiguresTest : public QObject {
 
 private Q_SLOTS:
     // Each answer is "a" after an answer draw with chance 1/4, and the fifth such answer ends the
-    // story; a character's value comes with chance 1/10.
-    void sharesFollowFromTheRules_data() {
-        QTest::addColumn<QString>("event");
-        QTest::addColumn<double>("share");
-        QTest::newRow("a_0: one of four answers a draws scene 0") << "a_0" << 1 - std::pow(0.8, 4);
-        QTest::newRow("b_0: 1/20 against 1/4, five times") << "b_0" << 1 - std::pow(5.0 / 6, 5);
-        QTest::newRow("char30: 1/10 against 1/4") << "char30" << 1 - std::pow(5.0 / 7, 5);
-        QTest::newRow("char31: character 3 met twice")
-            << "char31" << 1 - std::pow(5.0 / 7, 5) * (1 + 5 * 2.0 / 7);
-        QTest::newRow("every story ends") << "name_end" << 1.0;
+    // story; a character's value comes with chance 1/10. The number of answers to the ending
+    // counts the answers until the fifth with chance 1/4.
+    void figuresFollowFromTheRules_data() {
+        QTest::addColumn<QString>("figure");
+        QTest::addColumn<double>("value");
+        const auto row = [](const char* name, const char* figure, double value) {
+            QTest::newRow(name) << QString(figure) << value;
+        };
+        row("a_0: one of four answers a draws scene 0", "a_0", 1 - std::pow(0.8, 4));
+        row("b_0: 1/20 against 1/4, five times", "b_0", 1 - std::pow(5.0 / 6, 5));
+        row("char30: 1/10 against 1/4", "char30", 1 - std::pow(5.0 / 7, 5));
+        row("char31: character 3 met twice", "char31",
+            1 - std::pow(5.0 / 7, 5) * (1 + 5 * 2.0 / 7));
+        row("every story ends", "name_end", 1.0);
+        row("mean answers to the ending", "answers: mean", 20);
+        row("half the stories end by 19 answers", "answers: half", 19);
+        row("90% by 30 answers", "answers: 90%", 30);
+        row("99% by 43 answers", "answers: 99%", 43);
+        row("first answer meets character 3", "zoa>char30", 0.1);
+        row("first answer b with scene 2", "zoa>b_2", 0.05);
+        row("character 3 met again", "char31>char32", 0.1);
+        row("character 1 never starts at 0", "zoa>char10", 0.0);
+        row("the ending leads nowhere", "name_end>a_0", 0.0);
     }
-    void sharesFollowFromTheRules() {
-        QFETCH(QString, event);
-        QFETCH(double, share);
-        QVERIFY(figures().events.contains(event));
-        QVERIFY2(std::fabs(figures().events.value(event).share - share) < 1e-9,
-                 qPrintable(QString::number(figures().events.value(event).share, 'g', 12)));
-    }
-
-    // The number of answers to the ending counts the answers until the fifth with chance 1/4.
-    void answersToTheEndingFollowTheirDistribution() {
-        QVERIFY(std::fabs(figures().meanAnswers - 20) < 1e-9);
-        QCOMPARE(figures().answersByHalf, 19);
-        QCOMPARE(figures().answersBy90, 30);
-        QCOMPARE(figures().answersBy99, 43);
-    }
-
-    void stepsFollowFromTheRules_data() {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<double>("chance");
-        QTest::newRow("first answer meets character 3") << "zoa"
-                                                        << "char30" << 0.1;
-        QTest::newRow("first answer b with scene 2") << "zoa"
-                                                     << "b_2" << 0.05;
-        QTest::newRow("character 3 met again") << "char31"
-                                               << "char32" << 0.1;
-        QTest::newRow("character 1 never starts at 0") << "zoa"
-                                                       << "char10" << 0.0;
-        QTest::newRow("the ending leads nowhere") << "name_end"
-                                                  << "a_0" << 0.0;
-    }
-    void stepsFollowFromTheRules() {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QFETCH(double, chance);
-        QVERIFY(std::fabs(stepChance(from, to) - chance) < 1e-9);
+    void figuresFollowFromTheRules() {
+        QFETCH(QString, figure);
+        QFETCH(double, value);
+        QVERIFY2(std::fabs(figureNamed(figure) - value) < 1e-9,
+                 qPrintable(QString::number(figureNamed(figure), 'g', 12)));
     }
 
     // The steps from an event cover every answer given there, but for what the cut leaves out of
@@ -228,34 +217,44 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(std::logic_error, content::computeStoryFigures({1, &neverEnding}));
     }
 
-    void nodesShowShareAndMissingFiles_data() {
-        QTest::addColumn<QString>("event");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("cluster");
-        QTest::newRow("present") << "char31"
-                                 << "char31\\n54.84%"
-                                 << "cluster_char3";
-        QTest::newRow("script and pictures missing")
-            << "char45"
-            << "char45\\n13.10%\\nmissing char45.txt, char4.bmp, 4.bmp"
-            << "cluster_char4";
-        QTest::newRow("answer scene") << "b_3"
-                                      << "b_3\\n59.81%\\nmissing b_3.txt, b_3.bmp"
-                                      << "cluster_answers";
-        QTest::newRow("long plays in one box")
-            << "char310 … char328"
-            << "char310 … char328\\n0.04219%\\nmissing char310.txt … char328.txt\\n(19 files)"
-            << "cluster_char3";
+    // Boxes with their share and missing files, in their character's group; steps of at least the
+    // smallest chance asked for, each marked with its chance.
+    void mapShowsBoxesAndSteps_data() {
+        QTest::addColumn<double>("smallest");
+        QTest::addColumn<QString>("item");    // an event's box, or "FROM>TO" a step
+        QTest::addColumn<QString>("label");   // empty when a step is not drawn
+        QTest::addColumn<QString>("cluster"); // of a box
+        const auto row = [](const char* name, double smallest, const char* item, const char* label,
+                            const char* cluster) {
+            QTest::newRow(name) << smallest << QString(item) << QString(label) << QString(cluster);
+        };
+        row("present", 0.1, "char31", "char31\\n54.84%", "cluster_char3");
+        row("script and pictures missing", 0.1, "char45",
+            "char45\\n13.10%\\nmissing char45.txt, char4.bmp, 4.bmp", "cluster_char4");
+        row("answer scene", 0.1, "b_3", "b_3\\n59.81%\\nmissing b_3.txt, b_3.bmp",
+            "cluster_answers");
+        row("long plays in one box", 0.1, "char310 … char328",
+            "char310 … char328\\n0.04219%\\nmissing char310.txt … char328.txt\\n(19 files)",
+            "cluster_char3");
+        row("meeting again", 0.1, "char31>char32", "10.00%", "");
+        row("answer scene under 10%", 0.1, "char31>b_0", "", "");
+        row("answer scene at 5%", 0.05, "char31>b_0", "5.000%", "");
+        row("into the ending", 0.1, "a_0>name_end", "", "");
     }
-    void nodesShowShareAndMissingFiles() {
-        QFETCH(QString, event);
+    void mapShowsBoxesAndSteps() {
+        QFETCH(double, smallest);
+        QFETCH(QString, item);
         QFETCH(QString, label);
         QFETCH(QString, cluster);
         TestContent content;
         writeContent(content);
         const content::StoryMap map(content::storyFigures(),
-                                    content::ContentFolder(content.folder()), 0.1);
-        Agnode_t* found = node(map.graph(), event);
+                                    content::ContentFolder(content.folder()), smallest);
+        if (cluster.isEmpty()) {
+            QCOMPARE(stepLabel(map.graph(), item.section('>', 0, 0), item.section('>', 1)), label);
+            return;
+        }
+        Agnode_t* found = node(map.graph(), item);
         QVERIFY(found != nullptr);
         QCOMPARE(attribute(found, "label"), label);
         const bool missing = label.contains("missing");
@@ -264,36 +263,6 @@ private Q_SLOTS:
         QByteArray clusterName = cluster.toUtf8();
         Agraph_t* group = agsubg(map.graph(), clusterName.data(), 0);
         QVERIFY(group != nullptr && agsubnode(group, found, 0) != nullptr);
-    }
-
-    // Steps of at least the smallest chance asked for, each marked with its chance.
-    void stepsAtLeastTheSmallestChanceAreDrawn_data() {
-        QTest::addColumn<double>("smallest");
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("label"); // empty when the step is not drawn
-        QTest::newRow("meeting again") << 0.1 << "char31"
-                                       << "char32"
-                                       << "10.00%";
-        QTest::newRow("answer scene under 10%") << 0.1 << "char31"
-                                                << "b_0"
-                                                << "";
-        QTest::newRow("answer scene at 5%") << 0.05 << "char31"
-                                            << "b_0"
-                                            << "5.000%";
-        QTest::newRow("into the ending") << 0.1 << "a_0"
-                                         << "name_end"
-                                         << "";
-    }
-    void stepsAtLeastTheSmallestChanceAreDrawn() {
-        QFETCH(double, smallest);
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QFETCH(QString, label);
-        TestContent content;
-        const content::StoryMap map(content::storyFigures(),
-                                    content::ContentFolder(content.folder()), smallest);
-        QCOMPARE(stepLabel(map.graph(), from, to), label);
     }
 
     void commandWritesTheMap_data() {

@@ -7,25 +7,13 @@
 #include "support/game_fixture.h"
 #include "support/tool_run.h"
 
-#include <QDirIterator>
+#include <QDir>
 #include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
 const QString tool = QStringLiteral(ZOA_CONTENT_TOOL);
-
-// Every file and folder below the folder, as paths relative to it, sorted.
-QStringList entriesBelow(const QString& folder) {
-    QStringList entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        entries.append(QDir(folder).relativeFilePath(it.next()));
-    }
-    entries.sort();
-    return entries;
-}
 
 QString printed(const QList<content::Diagnostic>& diagnostics) {
     QStringList lines;
@@ -70,18 +58,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("event");
         QTest::addColumn<QString>("ending");
-        QTest::newRow("the opening") << "pleft t1000"
-                                     << "zoa"
-                                     << "choice[";
-        QTest::newRow("the credits") << "pright t1000"
-                                     << "end"
-                                     << "title";
-        QTest::newRow("the ending") << "e:name_end:name_end t1000"
-                                    << "name_end"
-                                    << "title";
-        QTest::newRow("a meeting") << "e:char34:char3 t1000"
-                                   << "char34"
-                                   << "choice[";
+        const auto row = [](const char* name, const char* steps, const char* event,
+                            const char* ending) {
+            QTest::newRow(name) << QString(steps) << QString(event) << QString(ending);
+        };
+        row("the opening", "pleft t1000", "zoa", "choice[");
+        row("the credits", "pright t1000", "end", "title");
+        row("the ending", "e:name_end:name_end t1000", "name_end", "title");
+        row("a meeting", "e:char34:char3 t1000", "char34", "choice[");
     }
     void scenesPlayToTheirEnd() {
         QFETCH(QString, steps);
@@ -100,37 +84,36 @@ private Q_SLOTS:
         QVERIFY2(game.state().startsWith(ending), qPrintable(game.state()));
     }
 
-    // The folder named, as the row leaves it before the command runs: "missing" (with its
-    // parents), "empty", "file" (a file of that name) or an entry made inside it (a name ending
-    // in "/" is a folder).
+    // The folder named, and what the row makes in the scratch folder before the command runs:
+    // nothing, a folder (a path ending in "/") or a file.
     void refusesAFolderThatHoldsAnything_data() {
-        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("made");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("a missing folder is made") << "missing" << 0;
-        QTest::newRow("an empty folder is used") << "empty" << 0;
-        QTest::newRow("a file in it") << "notes.txt" << 2;
-        QTest::newRow("a hidden file in it") << ".keep" << 2;
-        QTest::newRow("an empty folder in it") << "drafts/" << 2;
-        QTest::newRow("a file of that name") << "file" << 2;
+        const auto row = [](const char* name, const char* folder, const char* made, int exitCode) {
+            QTest::newRow(name) << QString(folder) << QString(made) << exitCode;
+        };
+        row("a missing folder is made, with its parents", "deep/er/story", "", 0);
+        row("an empty folder is used", "story", "story/", 0);
+        row("a file in it", "story", "story/notes.txt", 2);
+        row("a hidden file in it", "story", "story/.keep", 2);
+        row("an empty folder in it", "story", "story/drafts/", 2);
+        row("a file of that name", "story", "story", 2);
     }
     void refusesAFolderThatHoldsAnything() {
-        QFETCH(QString, before);
+        QFETCH(QString, folder);
+        QFETCH(QString, made);
         QFETCH(int, exitCode);
         QTemporaryDir scratch;
-        const QString folder =
-            scratch.filePath(before == QLatin1String("missing") ? QStringLiteral("deep/er/story")
-                                                                : QStringLiteral("story"));
-        if (before == QLatin1String("file")) {
-            QFile(folder).open(QIODevice::WriteOnly);
-        } else if (before != QLatin1String("missing")) {
-            QVERIFY(QDir().mkpath(folder));
+        const QString path = scratch.filePath(made);
+        if (made.endsWith('/')) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (!made.isEmpty()) {
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()) &&
+                    QFile(path).open(QIODevice::WriteOnly));
         }
-        if (before.endsWith(QLatin1Char('/'))) {
-            QVERIFY(QDir(folder).mkdir(before));
-        } else if (before.contains(QLatin1Char('.'))) {
-            QFile(QDir(folder).filePath(before)).open(QIODevice::WriteOnly);
-        }
-        const QStringList entries = entriesBelow(scratch.path());
+        folder = scratch.filePath(folder);
+        const QStringList entries = folderSnapshot(scratch.path());
 
         const ToolRun run = runTool(tool, {QStringLiteral("new"), folder});
         QCOMPARE(run.exitCode, exitCode);
@@ -138,7 +121,7 @@ private Q_SLOTS:
             QVERIFY(QFileInfo(QDir(folder).filePath(QStringLiteral("README.txt"))).isFile());
         } else {
             QVERIFY2(run.err.startsWith(QStringLiteral("zoa-content new: ")), qPrintable(run.err));
-            QCOMPARE(entriesBelow(scratch.path()), entries);
+            QCOMPARE(folderSnapshot(scratch.path()), entries);
         }
     }
 

@@ -14,18 +14,16 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <cmath>
 #include <sndfile.h>
 #include <vector>
 
 namespace {
-
-ToolRun pack(const QString& sources, const QString& output) {
-    return runTool(ZOA_CONTENT_TOOL, {QStringLiteral("pack"), sources, output});
-}
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -60,11 +58,7 @@ ToolRun packStory(const Folders& folders) {
 
 // The little-endian number of size bytes at the offset; bytes past the end count as 0.
 quint32 number(const QByteArray& bytes, int size, qsizetype at) {
-    quint32 value = 0;
-    for (int i = size - 1; i >= 0; --i) {
-        value = value << 8 | static_cast<quint8>(bytes.mid(at + i, 1).append('\0').at(0));
-    }
-    return value;
+    return qFromLittleEndian<quint32>(bytes.mid(at, size).leftJustified(4, '\0').constData());
 }
 
 // What a BMP file's headers say: "BM", then the size, bits per pixel and compression.
@@ -168,25 +162,20 @@ private Q_SLOTS:
     void packedFileHasCrLfLineEndsAndCodePage932Bytes_data() {
         QTest::addColumn<QByteArray>("source");
         QTest::addColumn<QByteArray>("packed");
-        QTest::newRow("mixed line ends")
-            << QByteArray("a\r\nb\nc\n") << QByteArray("a\r\nb\r\nc\r\n");
-        QTest::newRow("lone CR ends a line as in the game")
-            << QByteArray("a\rb\n") << QByteArray("a\r\nb\r\n");
-        QTest::newRow("last line without line end")
-            << QByteArray("a\nb") << QByteArray("a\r\nb\r\n");
-        QTest::newRow("no extra line after the last") << QByteArray("a\n") << QByteArray("a\r\n");
-        QTest::newRow("empty lines the author wrote")
-            << QByteArray("a\n\nb\n\n") << QByteArray("a\r\n\r\nb\r\n\r\n");
-        QTest::newRow("empty source") << QByteArray() << QByteArray();
-        QTest::newRow("byte order mark dropped")
-            << QByteArray("\xEF\xBB\xBF>\n") << QByteArray(">\r\n");
-        QTest::newRow("so: trail byte is a backslash")
-            << QByteArray("ソ\n") << QByteArray("\x83\x5C\r\n");
-        QTest::newRow("half-width kana are one byte")
-            << QByteArray("ｿﾞｱ\n") << QByteArray("\xBF\xDE\xB1\r\n");
-        QTest::newRow("choice block")
-            << QByteArray(">\nはい\nいいえ\n")
-            << QByteArray(">\r\n\x82\xCD\x82\xA2\r\n\x82\xA2\x82\xA2\x82\xA6\r\n");
+        const auto row = [](const char* name, const QByteArray& source, const QByteArray& packed) {
+            QTest::newRow(name) << source << packed;
+        };
+        row("mixed line ends", "a\r\nb\nc\n", "a\r\nb\r\nc\r\n");
+        row("lone CR ends a line as in the game", "a\rb\n", "a\r\nb\r\n");
+        row("last line without line end", "a\nb", "a\r\nb\r\n");
+        row("no extra line after the last", "a\n", "a\r\n");
+        row("empty lines the author wrote", "a\n\nb\n\n", "a\r\n\r\nb\r\n\r\n");
+        row("empty source", {}, {});
+        row("byte order mark dropped", "\xEF\xBB\xBF>\n", ">\r\n");
+        row("so: trail byte is a backslash", "ソ\n", "\x83\x5C\r\n");
+        row("half-width kana are one byte", "ｿﾞｱ\n", "\xBF\xDE\xB1\r\n");
+        row("choice block", ">\nはい\nいいえ\n",
+            ">\r\n\x82\xCD\x82\xA2\r\n\x82\xA2\x82\xA2\x82\xA6\r\n");
     }
 
     void packedFileHasCrLfLineEndsAndCodePage932Bytes() {
@@ -223,20 +212,18 @@ private Q_SLOTS:
         QFETCH(QStringList, errors);
         Folders folders;
         // A good script before and after the bad one, and an older packed file in the output.
-        writeBytes(folders.sources() + QStringLiteral("/a_0.txt"), "good\n");
-        writeBytes(folders.sources() + QStringLiteral("/bad.txt"), source);
-        writeBytes(folders.sources() + QStringLiteral("/zoa.txt"), "good\n");
+        const QString bad = folders.source("bad.txt");
+        writeBytes(folders.source("a_0.txt"), "good\n");
+        writeBytes(bad, source);
+        writeBytes(folders.source("zoa.txt"), "good\n");
         QVERIFY(QDir().mkpath(folders.output()));
         writeBytes(folders.output() + QStringLiteral("/zoa.txt"), "old\r\n");
 
-        const ToolRun run = pack(folders.sources(), folders.output());
+        const ToolRun run =
+            runTool(ZOA_CONTENT_TOOL, {"pack", folders.sources(), folders.output()});
         QCOMPARE(run.exitCode, 1);
-        QStringList expected;
-        const QString file = folders.sources() + QStringLiteral("/bad.txt:");
-        for (const QString& error : errors) {
-            expected.append(file + error);
-        }
-        QCOMPARE(run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        QCOMPARE(run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 errors.replaceInStrings(QRegularExpression("^"), bad + ':'));
         QCOMPARE(QDir(folders.output()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("zoa.txt")});
         QCOMPARE(readBytes(folders.output() + QStringLiteral("/zoa.txt")), QByteArray("old\r\n"));
@@ -282,43 +269,31 @@ private Q_SLOTS:
         }
     }
 
-    // Each row: the typed character, the bytes written, and the character the game reads back.
+    // Each row: the note on the typed character, which names the character, the code written and
+    // the character the game reads back.
     void jisFormsAreWrittenAsTheirCodePage932StandIns_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QByteArray>("written");
-        QTest::addColumn<QString>("readBack");
         QTest::addColumn<QString>("note");
-        const auto row = [](const char* name, const QString& typed, const QByteArray& written,
-                            const QString& readBack, const QString& note) {
-            QTest::newRow(name) << typed << written << readBack << note;
-        };
-        row("wave dash", "〜", "\x81\x60", "～",
-            "U+301C \"〜\" written as 0x8160 (read back as U+FF5E \"～\")");
-        row("double vertical line", "‖", "\x81\x61", "∥",
-            "U+2016 \"‖\" written as 0x8161 (read back as U+2225 \"∥\")");
-        row("minus sign", "−", "\x81\x7C", "－",
-            "U+2212 \"−\" written as 0x817C (read back as U+FF0D \"－\")");
-        row("cent sign", "¢", "\x81\x91", "￠",
-            "U+00A2 \"¢\" written as 0x8191 (read back as U+FFE0 \"￠\")");
-        row("pound sign", "£", "\x81\x92", "￡",
-            "U+00A3 \"£\" written as 0x8192 (read back as U+FFE1 \"￡\")");
-        row("not sign", "¬", "\x81\xCA", "￢",
-            "U+00AC \"¬\" written as 0x81CA (read back as U+FFE2 \"￢\")");
-        row("em dash", "—", "\x81\x5C", "―",
-            "U+2014 \"—\" written as 0x815C (read back as U+2015 \"―\")");
+        for (const char* note : {"U+301C \"〜\" written as 0x8160 (read back as U+FF5E \"～\")",
+                                 "U+2016 \"‖\" written as 0x8161 (read back as U+2225 \"∥\")",
+                                 "U+2212 \"−\" written as 0x817C (read back as U+FF0D \"－\")",
+                                 "U+00A2 \"¢\" written as 0x8191 (read back as U+FFE0 \"￠\")",
+                                 "U+00A3 \"£\" written as 0x8192 (read back as U+FFE1 \"￡\")",
+                                 "U+00AC \"¬\" written as 0x81CA (read back as U+FFE2 \"￢\")",
+                                 "U+2014 \"—\" written as 0x815C (read back as U+2015 \"―\")"}) {
+            QTest::newRow(note) << QString(note);
+        }
     }
 
     // Each is noted once per file, at its first place, and the game reads back the stand-in.
     void jisFormsAreWrittenAsTheirCodePage932StandIns() {
-        QFETCH(QString, typed);
-        QFETCH(QByteArray, written);
-        QFETCH(QString, readBack);
         QFETCH(QString, note);
+        const QString typed = note.section('"', 1, 1);
+        const QByteArray written = QByteArray::fromHex(note.section(" 0x", 1).left(4).toLatin1());
         const content::PackedScript packed = content::packScript("s", {"え" + typed, "", typed});
         QCOMPARE(packed.bytes, "\x82\xA6" + written + "\r\n\r\n" + written + "\r\n");
         QCOMPARE(packed.diagnostics.size(), 1);
         QCOMPARE(packed.diagnostics.first().toString(), "s:1:2: note: " + note);
-        QCOMPARE(platform::decodeCp932(written), readBack);
+        QCOMPARE(platform::decodeCp932(written), note.section('"', 3, 3));
     }
 
     void picturesBecomeTheBmpTheGameReads_data() {

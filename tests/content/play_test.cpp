@@ -87,18 +87,15 @@ private Q_SLOTS:
         QTest::addColumn<float>("selectorDraw");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("next");
-        QTest::newRow("character 0 one behind character 1 advances") << "3,4,2,5,1"
-                                                                     << "0" << 0.75f << "a"
-                                                                     << "char04";
-        QTest::newRow("character 3 shows its counter") << "3,4,2,5,1"
-                                                       << "0" << 0.45f << "b"
-                                                       << "char35";
-        QTest::newRow("fifth answer a ends the story") << "0,0,0,0,0"
-                                                       << "4" << 0.15f << "a"
-                                                       << "name_end";
-        QTest::newRow("answer b does not count") << "0,0,0,0,0"
-                                                 << "4" << 0.95f << "b"
-                                                 << "b_4";
+        const auto row = [](const char* name, const char* affinity, const char* answers,
+                            float selectorDraw, const char* key, const char* next) {
+            QTest::newRow(name) << QString(affinity) << QString(answers) << selectorDraw
+                                << QString(key) << QString(next);
+        };
+        row("character 0 one behind character 1 advances", "3,4,2,5,1", "0", 0.75f, "a", "char04");
+        row("character 3 shows its counter", "3,4,2,5,1", "0", 0.45f, "b", "char35");
+        row("fifth answer a ends the story", "0,0,0,0,0", "4", 0.15f, "a", "name_end");
+        row("answer b does not count", "0,0,0,0,0", "4", 0.95f, "b", "b_4");
     }
     void answersGoOnByTheRules() {
         QFETCH(QString, affinity);

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <SDL.h>
@@ -75,15 +76,9 @@ constexpr int answers = 10000;
 
 long residentKilobytes() {
     QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-    }
-    return 0;
+    static const QRegularExpression resident(QStringLiteral("VmRSS:\\s*(\\d+)"));
+    return status.open(QIODevice::ReadOnly) ? resident.match(status.readAll()).captured(1).toLong()
+                                            : 0;
 }
 
 qsizetype openFileHandles() {

@@ -12,7 +12,6 @@
 #include "support/game_fixture.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
@@ -41,20 +40,6 @@ void writeGoodContent(TestContent& content) {
     for (const char* name : {"bgm.wav", "se.wav", "se2.wav"}) {
         content.writeSound(name);
     }
-}
-
-// Every file below the folder with its size and time of last change.
-QStringList snapshot(const QString& folder) {
-    QStringList entries;
-    QDirIterator files(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                       QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QFileInfo info(files.next());
-        entries.append(info.filePath() + " " + QString::number(info.size()) + " " +
-                       info.lastModified().toString(Qt::ISODateWithMs));
-    }
-    entries.sort();
-    return entries;
 }
 
 } // namespace
@@ -127,33 +112,27 @@ private Q_SLOTS:
     // file, a game that still answers clicks, and no file written.
     void brokenContentIsReportedAndPlayGoesOn_data() {
         QTest::addColumn<QString>("subfolder");
-        QTest::addColumn<QString>("file");     // written with the bytes below, or as the kind says
+        QTest::addColumn<QString>("file");     // the warning names it; written with the bytes
         QTest::addColumn<QByteArray>("bytes"); // or "<folder>": a folder of its name
-        QTest::addColumn<QString>("named");    // the file the warning names
+        const auto row = [](const char* name, const char* subfolder, const char* file,
+                            const QByteArray& bytes) {
+            QTest::newRow(name) << QString(subfolder) << QString(file) << bytes;
+        };
         QByteArray garbage;
         for (int i = 0; i < 4096; ++i) {
             garbage += static_cast<char>((i * 7919) % 256);
         }
-        QTest::newRow("binary garbage as a script") << ""
-                                                    << "dat1/zoa.txt" << garbage << "dat1/zoa.txt";
-        QTest::newRow("folder as a script")
-            << ""
-            << "dat1/zoa.txt" << QByteArray("<folder>") << "dat1/zoa.txt";
-        QTest::newRow("picture that is not a picture")
-            << ""
-            << "dat2/pic.bmp" << QByteArray("BM but nothing else") << "dat2/pic.bmp";
-        QTest::newRow("truncated wav")
-            << ""
-            << "dat2/se.wav" << QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16) << "dat2/se.wav";
-        QTest::newRow("blanks and Japanese in the folder")
-            << "ゲーム フォルダ/ゾア"
-            << "dat2/zoa.bmp" << QByteArray("<folder>") << "dat2/zoa.bmp";
+        row("binary garbage as a script", "", "dat1/zoa.txt", garbage);
+        row("folder as a script", "", "dat1/zoa.txt", "<folder>");
+        row("picture that is not a picture", "", "dat2/pic.bmp", "BM but nothing else");
+        row("truncated wav", "", "dat2/se.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16));
+        row("blanks and Japanese in the folder", "ゲーム フォルダ/ゾア", "dat2/zoa.bmp",
+            "<folder>");
     }
     void brokenContentIsReportedAndPlayGoesOn() {
         QFETCH(QString, subfolder);
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, named);
         TestContent content(subfolder);
         writeGoodContent(content);
         const QString path = content.folder() + "/" + file;
@@ -163,7 +142,7 @@ private Q_SLOTS:
         } else {
             content.writeFile(file, bytes);
         }
-        const QStringList before = snapshot(content.folder());
+        const QStringList before = folderSnapshot(content.folder());
         TraceRecorder trace;
         {
             platform::FixedHostFacts host(content.folder(), 16200);
@@ -189,11 +168,11 @@ private Q_SLOTS:
             fom.close();
         }
         const QString warnings = trace.warnings.join("\n");
-        QVERIFY2(warnings.contains(content.folder() + "/" + named), qPrintable(warnings));
-        if (named.endsWith(".wav")) { // played again and again, reported once
-            QCOMPARE(trace.warnings.filter(named).size(), 1);
+        QVERIFY2(warnings.contains(path), qPrintable(warnings));
+        if (file.endsWith(".wav")) { // played again and again, reported once
+            QCOMPARE(trace.warnings.filter(file).size(), 1);
         }
-        QCOMPARE(snapshot(content.folder()), before);
+        QCOMPARE(folderSnapshot(content.folder()), before);
     }
 };
 

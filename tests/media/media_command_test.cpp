@@ -35,16 +35,10 @@ private Q_SLOTS:
         MediaCommand command;
         QCOMPARE(platform::parseMediaCommand(text, &command), int(platform::MediaOk));
         const char* verbs[] = {"open", "play", "close", "status", "seek"};
-        QStringList parts{verbs[static_cast<int>(command.verb)], QString(command.alias)};
-        if (!command.path.isEmpty()) {
-            parts << "[" + QString::fromUtf8(command.path) + "]";
-        }
-        if (command.fromStart) {
-            parts << "from 0";
-        }
-        if (command.notify) {
-            parts << "notify";
-        }
+        QStringList parts{verbs[static_cast<int>(command.verb)], QString(command.alias),
+                          command.path.isEmpty() ? "" : "[" + QString::fromUtf8(command.path) + "]",
+                          command.fromStart ? "from 0" : "", command.notify ? "notify" : ""};
+        parts.removeAll(QString());
         QCOMPARE(parts.join(' '), read);
     }
 

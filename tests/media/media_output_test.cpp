@@ -29,11 +29,6 @@ bool outputFormatIsExpected() {
            format == AUDIO_S16SYS && channels == 1;
 }
 
-QList<double> readOutput(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? tone::firstChannel(file.readAll(), 1) : QList<double>();
-}
-
 // The level of a tone in each 20 ms window of the output.
 QList<double> levels(const QList<double>& samples, double frequency) {
     QList<double> result;
@@ -84,7 +79,9 @@ private Q_SLOTS:
             QVERIFY(tone::waitForStatus(media, "WAVE", "stopped"));
             QVERIFY(tone::waitForStatus(media, "MIDI", "stopped"));
         }
-        const QList<double> samples = readOutput(output);
+        QFile file(output);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<double> samples = tone::firstChannel(file.readAll(), 1);
         const QList<double> music = levels(samples, musicHz);
         const QList<double> effect = levels(samples, effectHz);
         int together = 0;

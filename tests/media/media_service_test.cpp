@@ -9,7 +9,6 @@
 #include "tone.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -191,16 +190,6 @@ private Q_SLOTS:
         SdlMediaService media;
         QCOMPARE(run(media, commands), answers);
         qputenv("SDL_AUDIODRIVER", "dummy");
-    }
-
-    // Effects are decoded whole and have a size limit; the music is streamed and has none.
-    void onlyEffectsHaveASizeLimit() {
-        const QString path = longSound();
-        SdlMediaService media(QFileInfo(path).size() - 1);
-        QCOMPARE(media.send(openCommand(path, "MIDI"), nullptr), ok);
-        QCOMPARE(media.send(openCommand(path, "WAVE"), nullptr),
-                 int(platform::MediaUnreadableFile));
-        QCOMPARE(media.send(openCommand(shortSound(), "WAVE"), nullptr), ok);
     }
 
     // Without a device every command fails as such, with one warning in all.

@@ -3,7 +3,6 @@
 #include "platform/sdl_media_service.h"
 #include "wave_file.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <SDL.h>
@@ -61,15 +60,7 @@ QByteArray status(platform::SdlMediaService& media, const char* alias) {
 }
 
 bool waitForStatus(platform::SdlMediaService& media, const char* alias, const QByteArray& state) {
-    QElapsedTimer clock;
-    clock.start();
-    while (status(media, alias) != state) {
-        if (clock.elapsed() > 3000) {
-            return false;
-        }
-        QTest::qWait(5);
-    }
-    return true;
+    return QTest::qWaitFor([&] { return status(media, alias) == state; }, 3000);
 }
 
 void removeOutputDevice() {

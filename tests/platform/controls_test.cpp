@@ -1,6 +1,5 @@
 // The controls' own rules: presses and clicks, plain text drawn where it changed, pictures that
-// look the same when disabled, boxes that let presses through, and timers.
-#include "platform/box.h"
+// look the same when disabled, and timers.
 #include "platform/label.h"
 #include "platform/picture.h"
 #include "platform/timer.h"
@@ -12,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+
+#include <functional>
 
 class ControlsTest : public QObject {
     Q_OBJECT
@@ -44,25 +45,17 @@ private Q_SLOTS:
         QStringList buttons;
         connect(&label, &platform::Label::pressed, [&](int b) { buttons << QString::number(b); });
         QSignalSpy clicked(&label, &platform::Label::clicked);
+        const QHash<QChar, std::function<void()>> act = {
+            {'l', [&] { QTest::mouseClick(&label, Qt::LeftButton); }},
+            {'r', [&] { QTest::mouseClick(&label, Qt::RightButton); }},
+            {'p', [&] { QTest::mousePress(&label, Qt::LeftButton); }},
+            {'o', [&] { QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(-5, -5)); }},
+            {'d', [&] {
+                 QTest::mouseDClick(&label, Qt::LeftButton);
+                 QTest::mouseRelease(&label, Qt::LeftButton);
+             }}};
         for (const QChar action : actions) {
-            switch (action.toLatin1()) {
-            case 'l':
-                QTest::mouseClick(&label, Qt::LeftButton);
-                break;
-            case 'r':
-                QTest::mouseClick(&label, Qt::RightButton);
-                break;
-            case 'p':
-                QTest::mousePress(&label, Qt::LeftButton);
-                break;
-            case 'o':
-                QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(-5, -5));
-                break;
-            case 'd':
-                QTest::mouseDClick(&label, Qt::LeftButton);
-                QTest::mouseRelease(&label, Qt::LeftButton);
-                break;
-            }
+            act.value(action)();
         }
         QCOMPARE(buttons.join(' '), pressed);
         QCOMPARE(clicked.count(), clicks);
@@ -148,17 +141,6 @@ private Q_SLOTS:
         QCOMPARE(enabled.pixelColor(20, 20), QColor(10, 120, 240));
         QVERIFY(!picture.load(dir.filePath("absent.bmp")));
         QCOMPARE(picture.fileName(), dir.filePath("p.bmp"));
-    }
-
-    void boxLetsPressesThrough() {
-        QWidget window;
-        window.resize(100, 100);
-        platform::Label under(&window);
-        under.setGeometry(0, 0, 100, 100);
-        platform::Box box(&window);
-        box.setGeometry(0, 0, 100, 100);
-        window.show();
-        QCOMPARE(window.childAt(50, 50), static_cast<QWidget*>(&under));
     }
 
     // A timer ticks only while enabled with an interval above 0, and a late tick comes once.

@@ -6,8 +6,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(player::LineKind)
-
 namespace {
 const QString skipMessage = QStringLiteral("イベントをとばしました");
 }
@@ -29,6 +27,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("state");
         const QString typing = QStringLiteral("typing script title img=opn");
         const QString title = QStringLiteral("title img=opn");
+        const QString pictured = QStringLiteral("typing script title img=pic");
+        const QString choiceAB = QStringLiteral("choice[A|B] title img=opn");
 
         // Typing, line by line.
         row("first tick blanks the window", {"あいう"}, "e:ev t1", "event ev - | se | line あいう",
@@ -50,13 +50,11 @@ private Q_SLOTS:
 
         // Pictures.
         row("a picture line takes no tick", {"img[pic]", "hello"}, "e:ev t1",
-            "event ev - | se | picture pic | line hello", "////////",
-            "typing script title img=pic");
+            "event ev - | se | picture pic | line hello", "////////", pictured);
         row("a marker after a picture line is typed", {"img[pic]", ">", "A", "B"}, "e:ev t2",
-            "event ev - | se | picture pic | line >", "////////>", "typing script title img=pic");
+            "event ev - | se | picture pic | line >", "////////>", pictured);
         row("a picture line after a picture line is typed", {"img[pic]", "img[other]"}, "e:ev t1",
-            "event ev - | se | picture pic | line img[other]", "////////",
-            "typing script title img=pic");
+            "event ev - | se | picture pic | line img[other]", "////////", pictured);
         row("a picture line as the last line ends the event", {"a", "img[pic]"}, "e:ev t3",
             "event ev - | se | line a | se | picture pic | end ev | title", "////////a", title);
 
@@ -80,11 +78,10 @@ private Q_SLOTS:
         // The skip.
         row("a skip jumps to the choice, past pictures", {"one", "img[pic]", "two", ">", "A", "B"},
             "e:ev t3 k", "event ev - | se | line one | skip | se2 | choice a b", skipMessage,
-            "choice[A|B] title img=opn");
+            choiceAB);
         row("a skip takes the line after a picture line for a marker",
             {"one", "img[pic]", ">", "A", "B"}, "e:ev t2 k",
-            "event ev - | se | line one | skip | se2 | choice a b", skipMessage,
-            "choice[A|B] title img=opn");
+            "event ev - | se | line one | skip | se2 | choice a b", skipMessage, choiceAB);
         row("a skip on the last line ends at once", {"abcdef"}, "e:ev t3 k",
             "event ev - | se | line abcdef | skip | end ev | title", "////////ab", title);
         row("a skip without a choice ends on the message", {"one", "two", "img[x]", "three"},
@@ -92,8 +89,7 @@ private Q_SLOTS:
         row("a skip to a marker with one caption ends the event", {"x", ">", "only"}, "e:ev t1 k",
             "event ev - | se | line x | skip | se2 | end ev | title", skipMessage, title);
         row("no skip while a choice is shown", {"x", ">", "A", "B"}, "e:ev t3 k",
-            "event ev - | se | line x | se | se2 | choice a b", "////////x",
-            "choice[A|B] title img=opn");
+            "event ev - | se | line x | se | se2 | choice a b", "////////x", choiceAB);
         row("no skip at the title", {}, "k", "", "", title);
 
         // Missing content: a warning naming the file, and play goes on.
@@ -141,48 +137,34 @@ private Q_SLOTS:
         QCOMPARE(game.trace.warnings.size(), 1);
     }
 
-    // Which kind a script line is, and which picture a picture line names.
-    void linesAreClassifiedByTheirFirstCharacters_data() {
+    // Which kind a script line is, and which picture a picture line names ("none" when it is too
+    // short to name one).
+    void linesAreReadByTheirFirstCharacters_data() {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<player::LineKind>("kind");
-        QTest::newRow("img") << "img[a]" << player::LineKind::Picture;
-        QTest::newRow("img alone") << "img" << player::LineKind::Picture;
-        QTest::newRow("Img") << "Img[a]" << player::LineKind::Text;
-        QTest::newRow("marker") << ">" << player::LineKind::ChoiceMarker;
-        QTest::newRow("marker with text") << ">どうする？" << player::LineKind::ChoiceMarker;
-        QTest::newRow("blank then marker") << " >" << player::LineKind::Text;
-        QTest::newRow("full-width greater-than") << "＞" << player::LineKind::Text;
+        QTest::addColumn<QString>("read");
+        QTest::newRow("bracketed picture") << "img[char0]" << QString("picture [char0]");
+        QTest::newRow("twelve characters") << "img abcdefg." << QString("picture [abcdefg]");
+        QTest::newRow("five characters name the empty picture") << "img[]" << QString("picture []");
+        QTest::newRow("four characters") << "img[" << QString("picture none");
+        QTest::newRow("img alone") << "img" << QString("picture none");
+        QTest::newRow("Img") << "Img[a]" << QString("text");
+        QTest::newRow("marker") << ">" << QString("marker");
+        QTest::newRow("marker with text") << ">どうする？" << QString("marker");
+        QTest::newRow("blank then marker") << " >" << QString("text");
+        QTest::newRow("full-width greater-than") << "＞" << QString("text");
     }
-    void linesAreClassifiedByTheirFirstCharacters() {
+    void linesAreReadByTheirFirstCharacters() {
         QFETCH(QString, line);
-        QFETCH(player::LineKind, kind);
-        QCOMPARE(player::classifyLine(line), kind);
-    }
-
-    void pictureNameIsCutBetweenTheSeparators_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("hasName");
-        QTest::newRow("bracketed") << "img[char0]"
-                                   << "char0" << true;
-        QTest::newRow("twelve characters") << "img abcdefg."
-                                           << "abcdefg" << true;
-        QTest::newRow("five characters name the empty picture") << "img[]"
-                                                                << "" << true;
-        QTest::newRow("four characters") << "img["
-                                         << "" << false;
-        QTest::newRow("img alone") << "img"
-                                   << "" << false;
-    }
-    void pictureNameIsCutBetweenTheSeparators() {
-        QFETCH(QString, line);
-        QFETCH(QString, name);
-        QFETCH(bool, hasName);
-        const std::optional<QString> cut = player::pictureName(line);
-        QCOMPARE(cut.has_value(), hasName);
-        if (hasName) {
-            QCOMPARE(*cut, name);
+        QFETCH(QString, read);
+        const QMap<player::LineKind, QString> kinds = {{player::LineKind::Text, "text"},
+                                                       {player::LineKind::Picture, "picture"},
+                                                       {player::LineKind::ChoiceMarker, "marker"}};
+        const std::optional<QString> name = player::pictureName(line);
+        QString found = kinds.value(player::classifyLine(line));
+        if (found == "picture") {
+            found += name ? " [" + *name + "]" : QString(" none");
         }
+        QCOMPARE(found, read);
     }
 };
 

@@ -25,16 +25,6 @@ private Q_SLOTS:
         QVERIFY(loopWhenPlayed);
     }
 
-    // Every change of the selector plays the click, whoever made it; no change, no click.
-    void selectorChangesPlayTheClick() {
-        GameFixture game;
-        Fom& fom = game.start();
-        QCOMPARE(game.play("s1 s6"), "selector 6 | se2");
-        const qsizetype from = game.trace.lines.size();
-        fom.Hscl->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(game.shortTrace(from), "selector 7 | se2");
-    }
-
     // Dragging either thumb plays the click at each move; the value changes on release, and
     // only then does the speed reach the typing timer.
     void dragsPlayTheClickAtEachMove() {

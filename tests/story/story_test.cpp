@@ -101,38 +101,30 @@ private Q_SLOTS:
         QTest::addColumn<QList<float>>("draws");
         QTest::addColumn<QStringList>("events");
         QTest::addColumn<story::Counters>("end");
-        const story::Counters zero{};
-        QTest::newRow("first meetings") << zero << QList<int>{7, 8, 4, 4} << QList<float>{}
-                                        << QStringList{"char00", "char11", "char30", "char31"}
-                                        << story::Counters{0, 1, 0, 2, 0};
-        QTest::newRow("characters 0 and 1 take turns")
-            << zero << QList<int>{8, 7, 7, 8, 8, 7} << QList<float>{}
-            << QStringList{"char11", "char01", "char01", "char12", "char12", "char02"}
-            << story::Counters{2, 2, 0, 0, 0};
-        QTest::newRow("7 and 8: one jumps to 9 for good")
-            << story::Counters{7, 8, 0, 0, 0} << QList<int>{8, 7, 8, 7} << QList<float>{}
-            << QStringList{"char19", "char07", "char19", "char07"}
-            << story::Counters{7, 9, 0, 0, 0};
-        QTest::newRow("8 and 8 reach 10")
-            << story::Counters{8, 8, 0, 0, 0} << QList<int>{8, 7, 8} << QList<float>{}
-            << QStringList{"char19", "char09", "char110"} << story::Counters{9, 10, 0, 0, 0};
-        QTest::newRow("character 4: 0, then random scenes")
-            << zero << QList<int>{0, 0, 0} << QList<float>{0.0f, 0.99f}
-            << QStringList{"char40", "char41", "char48"} << story::Counters{0, 0, 0, 0, 3};
-        QTest::newRow("character 2 from its tenth meeting")
-            << story::Counters{0, 0, 9, 0, 0} << QList<int>{2, 2} << QList<float>{}
-            << QStringList{"char29", "char29"} << story::Counters{0, 0, 11, 0, 0};
-        QTest::newRow("character 3 has no last scene")
-            << story::Counters{0, 0, 0, 10, 0} << QList<int>{4, 4} << QList<float>{}
-            << QStringList{"char310", "char311"} << story::Counters{0, 0, 0, 12, 0};
-        QTest::newRow("answers") << zero << QList<int>{1, 3, 5, 6, 9} << QList<float>{}
-                                 << QStringList{"b_0", "b_1", "b_2", "b_3", "b_4"} << zero;
-        QTest::newRow("counters stop at 255")
-            << story::Counters{0, 0, 255, 255, 255} << QList<int>{0, 2, 4} << QList<float>{}
-            << QStringList{"char49", "char29", "char3255"} << story::Counters{0, 0, 255, 255, 255};
-        QTest::newRow("character 1 at 255 stays")
-            << story::Counters{255, 255, 0, 0, 0} << QList<int>{8, 7} << QList<float>{}
-            << QStringList{"char1255", "char0255"} << story::Counters{255, 255, 0, 0, 0};
+        const auto row = [](const char* name, story::Counters start, const QList<int>& values,
+                            const QList<float>& draws, const QStringList& events,
+                            story::Counters end) {
+            QTest::newRow(name) << start << values << draws << events << end;
+        };
+        row("first meetings", {}, {7, 8, 4, 4}, {}, {"char00", "char11", "char30", "char31"},
+            {0, 1, 0, 2, 0});
+        row("characters 0 and 1 take turns", {}, {8, 7, 7, 8, 8, 7}, {},
+            {"char11", "char01", "char01", "char12", "char12", "char02"}, {2, 2, 0, 0, 0});
+        row("7 and 8: one jumps to 9 for good", {7, 8, 0, 0, 0}, {8, 7, 8, 7}, {},
+            {"char19", "char07", "char19", "char07"}, {7, 9, 0, 0, 0});
+        row("8 and 8 reach 10", {8, 8, 0, 0, 0}, {8, 7, 8}, {}, {"char19", "char09", "char110"},
+            {9, 10, 0, 0, 0});
+        row("character 4: 0, then random scenes", {}, {0, 0, 0}, {0.0f, 0.99f},
+            {"char40", "char41", "char48"}, {0, 0, 0, 0, 3});
+        row("character 2 from its tenth meeting", {0, 0, 9, 0, 0}, {2, 2}, {}, {"char29", "char29"},
+            {0, 0, 11, 0, 0});
+        row("character 3 has no last scene", {0, 0, 0, 10, 0}, {4, 4}, {}, {"char310", "char311"},
+            {0, 0, 0, 12, 0});
+        row("answers", {}, {1, 3, 5, 6, 9}, {}, {"b_0", "b_1", "b_2", "b_3", "b_4"}, {});
+        row("counters stop at 255", {0, 0, 255, 255, 255}, {0, 2, 4}, {},
+            {"char49", "char29", "char3255"}, {0, 0, 255, 255, 255});
+        row("character 1 at 255 stays", {255, 255, 0, 0, 0}, {8, 7}, {}, {"char1255", "char0255"},
+            {255, 255, 0, 0, 0});
     }
     void selectorValuesLeadToScenes() {
         QFETCH(story::Counters, start);

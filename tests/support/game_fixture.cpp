@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <functional>
+
 namespace {
 
 // The shapes of the steps GameFixture::play takes; any other token is a mistake in the test.
@@ -79,59 +81,46 @@ void GameFixture::step(const QString& token) {
     Fom& game = *fom_;
     const QString argument = token.mid(1);
     const QString rest = token.section(QLatin1Char(':'), 1);
-    switch (token.at(0).toLatin1()) {
-    case 't':
-        for (int i = argument.toInt(); i > 0; --i) {
-            game.TimIve_Timer();
-        }
-        break;
-    case 'k':
-        game.Lbl_Click();
-        break;
-    case 'p':
-        game.Img_MouseDown(argument == QLatin1String("right")    ? Qt::RightButton
-                           : argument == QLatin1String("middle") ? Qt::MiddleButton
-                                                                 : Qt::LeftButton);
-        break;
-    case 'a':
-        game.Qst_Click(argument.toInt());
-        break;
-    case 'd':
-        game.Qst_MouseDown(argument.toInt());
-        break;
-    case 's':
-        game.Hscl->setValue(argument.toInt());
-        break;
-    case 'f':
-        game.ImgFce_Click();
-        break;
-    case 'e':
-        game.IveStt(rest.section(QLatin1Char(':'), 0, 0), rest.section(QLatin1Char(':'), 1));
-        break;
-    case 'r': {
-        std::vector<float> draws;
-        for (const QString& item : rest.split(QLatin1Char(','))) {
-            draws.push_back(item.toFloat());
-        }
-        random.setValues(draws);
-        break;
-    }
-    case 'c': {
-        const QStringList values = rest.split(QLatin1Char(','));
-        for (int i = 0; i < 5; ++i) {
-            game.affinity[i] = static_cast<quint8>(values.at(i).toInt());
-        }
-        game.answerCount = static_cast<quint8>(values.at(5).toInt());
-        break;
-    }
-    case 'x':
-        content.remove(rest);
-        break;
-    case 'w':
-        content.writeScript(rest.section(QLatin1Char(':'), 0, 0),
-                            rest.section(QLatin1Char(':'), 1).split(QLatin1Char('/')));
-        break;
-    }
+    const QString first = rest.section(QLatin1Char(':'), 0, 0);
+    const QString second = rest.section(QLatin1Char(':'), 1);
+    const QStringList values = rest.split(QLatin1Char(','));
+    const QHash<QChar, std::function<void()>> actions = {
+        {'t',
+         [&] {
+             for (int i = argument.toInt(); i > 0; --i) {
+                 game.TimIve_Timer();
+             }
+         }},
+        {'k', [&] { game.Lbl_Click(); }},
+        {'p',
+         [&] {
+             game.Img_MouseDown(argument == QLatin1String("right")    ? Qt::RightButton
+                                : argument == QLatin1String("middle") ? Qt::MiddleButton
+                                                                      : Qt::LeftButton);
+         }},
+        {'a', [&] { game.Qst_Click(argument.toInt()); }},
+        {'d', [&] { game.Qst_MouseDown(argument.toInt()); }},
+        {'s', [&] { game.Hscl->setValue(argument.toInt()); }},
+        {'f', [&] { game.ImgFce_Click(); }},
+        {'e', [&] { game.IveStt(first, second); }},
+        {'r',
+         [&] {
+             std::vector<float> draws;
+             for (const QString& item : values) {
+                 draws.push_back(item.toFloat());
+             }
+             random.setValues(draws);
+         }},
+        {'c',
+         [&] {
+             for (int i = 0; i < 5; ++i) {
+                 game.affinity[i] = static_cast<quint8>(values.at(i).toInt());
+             }
+             game.answerCount = static_cast<quint8>(values.at(5).toInt());
+         }},
+        {'x', [&] { content.remove(rest); }},
+        {'w', [&] { content.writeScript(first, second.split(QLatin1Char('/'))); }}};
+    actions.value(token.at(0))();
 }
 
 QString GameFixture::shortLine(const QString& line) const {
@@ -157,29 +146,21 @@ QString GameFixture::shown() const {
 
 QString GameFixture::state() const {
     const Fom& game = *fom_;
-    QStringList parts;
-    if (game.TimIve->isEnabled()) {
-        parts << QStringLiteral("typing");
-    }
-    if (game.scriptFile.isOpen()) {
-        parts << QStringLiteral("script");
-    }
     const int shownControls = game.Qst[0]->isVisible() + game.Qst[1]->isVisible() +
                               game.QstBak[0]->isVisible() + game.QstBak[1]->isVisible();
-    if (shownControls == 4) {
-        parts << QStringLiteral("choice[%1%2|%3%4]")
-                     .arg(game.Qst[0]->caption(), look(game.Qst[0], game.QstBak[0]),
-                          game.Qst[1]->caption(), look(game.Qst[1], game.QstBak[1]));
-    } else if (shownControls > 0) {
-        parts << QStringLiteral("part of a choice");
-    }
-    if (game.Img->isEnabled()) {
-        parts << QStringLiteral("title");
-    }
-    parts << QStringLiteral("img=") + pictureName(game.Img->fileName());
-    if (game.ImgFce->isVisible()) {
-        parts << QStringLiteral("face=") + pictureName(game.ImgFce->fileName());
-    }
+    const QString choice = QStringLiteral("choice[%1%2|%3%4]")
+                               .arg(game.Qst[0]->caption(), look(game.Qst[0], game.QstBak[0]),
+                                    game.Qst[1]->caption(), look(game.Qst[1], game.QstBak[1]));
+    const QString face = QStringLiteral("face=") + pictureName(game.ImgFce->fileName());
+    QStringList parts = {game.TimIve->isEnabled() ? QStringLiteral("typing") : QString(),
+                         game.scriptFile.isOpen() ? QStringLiteral("script") : QString(),
+                         shownControls == 4  ? choice
+                         : shownControls > 0 ? QStringLiteral("part of a choice")
+                                             : QString(),
+                         game.Img->isEnabled() ? QStringLiteral("title") : QString(),
+                         QStringLiteral("img=") + pictureName(game.Img->fileName()),
+                         game.ImgFce->isVisible() ? face : QString()};
+    parts.removeAll(QString());
     return parts.join(QLatin1Char(' '));
 }
 

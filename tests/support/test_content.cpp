@@ -81,3 +81,16 @@ void TestContent::writeStory() {
 void TestContent::remove(const QString& relativePath) {
     QFile::remove(folder_ + QLatin1Char('/') + relativePath);
 }
+
+QStringList folderSnapshot(const QString& folder) {
+    QStringList entries;
+    QDirIterator files(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QFileInfo info(files.next());
+        entries.append(info.filePath() + " " + QString::number(info.size()) + " " +
+                       info.lastModified().toString(Qt::ISODateWithMs));
+    }
+    entries.sort();
+    return entries;
+}

@@ -35,3 +35,6 @@ private:
     QTemporaryDir dir_;
     QString folder_;
 };
+
+// Every file and folder below the folder with its size and time of last change, sorted.
+QStringList folderSnapshot(const QString& folder);

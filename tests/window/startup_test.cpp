@@ -53,13 +53,6 @@ QString focusChain(const Fom& f) {
     return chain.join(QLatin1Char(' '));
 }
 
-QString startupCommands(const QString& folder) {
-    return "close MIDI notify | open \"" + folder +
-           "/dat2/bgm.wav\" alias MIDI | play MIDI notify | "
-           "close WAVE notify | open \"" +
-           folder + "/dat2/se2.wav\" alias WAVE | play WAVE notify";
-}
-
 } // namespace
 
 class StartupTest : public QObject {
@@ -137,7 +130,11 @@ private Q_SLOTS:
         QFETCH(QString, subfolder);
         GameFixture game(16200, subfolder);
         Fom& fom = game.start();
-        QCOMPARE(game.commands().join(" | "), startupCommands(game.content.folder()));
+        QCOMPARE(
+            game.commands().join(" | "),
+            QString("close MIDI notify | open \"<F>/dat2/bgm.wav\" alias MIDI | play MIDI notify | "
+                    "close WAVE notify | open \"<F>/dat2/se2.wav\" alias WAVE | play WAVE notify")
+                .replace("<F>", game.content.folder()));
         QCOMPARE(game.shortTrace(), "se2 | load | title");
         game.clearCommands();
         fom.close();
@@ -148,13 +145,11 @@ private Q_SLOTS:
 
     // In the root folder there is exactly one separator before the content folders.
     void rootFolderGetsOneSeparator() {
-        platform::FixedHostFacts root(QStringLiteral("/"), 16200);
-        platform::RecordingMediaService media;
-        platform::ScriptedRandom random;
-        RecordingMessageBox box;
-        Fom fom(GamePlatform{root, media, random, box});
+        GameFixture game;
+        game.host = platform::FixedHostFacts(QStringLiteral("/"), 16200);
+        Fom& fom = game.start();
         QCOMPARE(fom.basePath + " " + fom.dat1Path + " " + fom.dat2Path, "/ /dat1/ /dat2/");
-        QCOMPARE(QString::fromUtf8(media.commands().at(1)), "open \"/dat2/bgm.wav\" alias MIDI");
+        QCOMPARE(game.commands().at(1), "open \"/dat2/bgm.wav\" alias MIDI");
     }
 
     void missingTitleAtStartupStopsWithAMessage() {
@@ -171,15 +166,15 @@ private Q_SLOTS:
     void programWithoutTitleExitsWithStatusOne_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("count"); // on standard error
-        QTest::newRow("the reason, once")
-            << "ZOA cannot start: the title picture <F>/dat2/opn.bmp" << 1;
-        QTest::newRow("the game's own warning")
-            << "zoa.content: cannot read the title picture <F>/dat2/opn.bmp\n"
-            << 1;
-        QTest::newRow("no warning from Qt") << "QIODevice" << 0;
-        QTest::newRow("the music answered as without a device")
-            << "media play MIDI notify -> 5" << 1;
-        QTest::newRow("no sound started") << " -> 0\n" << 0;
+        const auto row = [](const char* name, const char* text, int count) {
+            QTest::newRow(name) << QString(text) << count;
+        };
+        row("the reason, once", "ZOA cannot start: the title picture <F>/dat2/opn.bmp", 1);
+        row("the game's own warning",
+            "zoa.content: cannot read the title picture <F>/dat2/opn.bmp\n", 1);
+        row("no warning from Qt", "QIODevice", 0);
+        row("the music answered as without a device", "media play MIDI notify -> 5", 1);
+        row("no sound started", " -> 0\n", 0);
     }
     void programWithoutTitleExitsWithStatusOne() {
         QFETCH(QString, text);
@@ -203,32 +198,24 @@ private Q_SLOTS:
     // The layout numbers computed from the screen height.
     void numbersFollowTheScreenHeight_data() {
         QTest::addColumn<int>("screenHeight");
-        QTest::addColumn<float>("unit");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("versionFont");
-        QTest::addColumn<int>("textFont");
-        QTest::addColumn<int>("choiceFont");
-        QTest::newRow("768 pixels") << 11520 << 460.0f << 7820 << 4600 << 23 << 11 << 9;
-        QTest::newRow("1080 pixels") << 16200 << 648.0f << 11016 << 6480 << 32 << 16 << 12;
+        QTest::addColumn<QString>("numbers"); // unit, outer twips, version, text and choice fonts
+        QTest::newRow("768 pixels") << 11520 << "460 7820x4600 23 11 9";
+        QTest::newRow("1080 pixels") << 16200 << "648 11016x6480 32 16 12";
         // q lies just below 3.6, so q * 2.5 lies just below 9.
-        QTest::newRow("600 pixels") << 9000 << 360.0f << 6120 << 3600 << 18 << 8 << 7;
+        QTest::newRow("600 pixels") << 9000 << "360 6120x3600 18 8 7";
     }
     void numbersFollowTheScreenHeight() {
         QFETCH(int, screenHeight);
-        QFETCH(float, unit);
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(int, versionFont);
-        QFETCH(int, textFont);
-        QFETCH(int, choiceFont);
+        QFETCH(QString, numbers);
         const window::Layout layout = window::computeLayout(screenHeight);
-        QCOMPARE(layout.screenUnit, unit);
-        QCOMPARE(layout.outerWidthTwips, width);
-        QCOMPARE(layout.outerHeightTwips, height);
-        QCOMPARE(layout.versionFontSize, versionFont);
-        QCOMPARE(layout.textFontSize, textFont);
-        QCOMPARE(layout.choiceFontSize, choiceFont);
+        QCOMPARE(QString("%1 %2x%3 %4 %5 %6")
+                     .arg(layout.screenUnit)
+                     .arg(layout.outerWidthTwips)
+                     .arg(layout.outerHeightTwips)
+                     .arg(layout.versionFontSize)
+                     .arg(layout.textFontSize)
+                     .arg(layout.choiceFontSize),
+                 numbers);
     }
 
     // The version and choice fonts are u / 20 and u / 50 rounded down for every unit.
