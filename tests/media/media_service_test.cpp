@@ -14,8 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-
 using platform::SdlMediaService;
 
 namespace {
@@ -33,35 +31,30 @@ class SdlMediaServiceTest : public QObject {
 
     QTemporaryDir dir_;
 
-    // Written once: a row may open a file again while the music still streams from it.
-    QString writeFile(const QString& name, const QByteArray& bytes) {
-        const QString path = dir_.filePath(name);
-        if (QFileInfo::exists(path)) {
-            return path;
+    // The path of a named test file: short and long sounds, and files that are no sound. Each is
+    // written once, as a row may open a file again while the music still streams from it.
+    QString testFile(const QString& name) {
+        if (name == "none" || name == "folder") {
+            return name == "none" ? dir_.filePath("none.wav") : dir_.path();
         }
+        const QByteArray wav = tone::sineWav(500, 60);
+        const QHash<QString, QByteArray> files = {{"short", wav},
+                                                  {"long", tone::sineWav(700, 3000)},
+                                                  {"text", "not a sound\n"},
+                                                  {"empty", {}},
+                                                  {"cut", wav.left(30)},
+                                                  {"japanese", wav},
+                                                  {"bgm", wav}};
+        const QString path = dir_.filePath(name == "japanese" ? "音 楽/  曲 一.wav"
+                                           : name == "bgm"    ? "game/dat2/bgm.wav"
+                                                              : name + ".wav");
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        if (!file.exists() && (!file.open(QIODevice::WriteOnly) ||
+                               file.write(files.value(name)) != files.value(name).size())) {
             qFatal("cannot write %s", qPrintable(path));
         }
         return path;
-    }
-    QString shortSound() { return writeFile(QStringLiteral("short.wav"), tone::sineWav(500, 60)); }
-    QString longSound() { return writeFile(QStringLiteral("long.wav"), tone::sineWav(700, 3000)); }
-
-    // The path of a named test file: short and long sounds, and files that are no sound.
-    QString testFile(const QString& name) {
-        const QByteArray wav = tone::sineWav(500, 60);
-        const QHash<QString, std::function<QString()>> files = {
-            {"short", [&] { return shortSound(); }},
-            {"long", [&] { return longSound(); }},
-            {"none", [&] { return dir_.filePath("none.wav"); }},
-            {"folder", [&] { return dir_.path(); }},
-            {"text", [&] { return writeFile("text.wav", "this is not a sound\n"); }},
-            {"empty", [&] { return writeFile("empty.wav", {}); }},
-            {"cut", [&] { return writeFile("cut.wav", wav.left(30)); }},
-            {"japanese", [&] { return writeFile("音 楽/  曲 一.wav", wav); }}};
-        return files.value(name)();
     }
 
     // Steps on the output device, noted "-": "drop" (the device goes, another is there at once),
@@ -202,7 +195,7 @@ private Q_SLOTS:
             SdlMediaService media;
             QByteArray reply = "before";
             for (const QByteArray& command :
-                 {openCommand(shortSound(), "MIDI"), QByteArray("play MIDI notify"),
+                 {openCommand(testFile("short"), "MIDI"), QByteArray("play MIDI notify"),
                   QByteArray("status MIDI mode"), QByteArray("close MIDI"), QByteArray(),
                   QByteArray("stop"), QByteArray("status MIDI mode")}) {
                 QCOMPARE(media.send(command, &reply), int(platform::MediaNoDevice));
@@ -212,14 +205,14 @@ private Q_SLOTS:
         qputenv("SDL_AUDIODRIVER", driver);
         // The device is tried again by the next service.
         SdlMediaService media;
-        QCOMPARE(media.send(openCommand(shortSound(), "MIDI"), nullptr), ok);
+        QCOMPARE(media.send(openCommand(testFile("short"), "MIDI"), nullptr), ok);
     }
 
     // The mixer is shared by the whole process: a second service stays silent instead of
     // playing on the first one's channels, and the first goes on undisturbed.
     void secondServiceStaysSilent() {
         SdlMediaService first;
-        QCOMPARE(first.send(openCommand(longSound(), "MIDI"), nullptr), ok);
+        QCOMPARE(first.send(openCommand(testFile("long"), "MIDI"), nullptr), ok);
         QCOMPARE(first.send("play MIDI", nullptr), ok);
         {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("in use")));
@@ -232,7 +225,7 @@ private Q_SLOTS:
     // Commands held until release are answered then as they would have been at once, in order;
     // what is logged meanwhile waits behind them.
     void heldCommandsKeepTheirPlaceInTheLog() {
-        writeFile(QStringLiteral("game/dat2/bgm.wav"), tone::sineWav(500, 60));
+        testFile("bgm");
         const platform::FixedHostFacts host(dir_.filePath(QStringLiteral("game")), 16200);
         QStringList logged[2];
         for (const bool hold : {false, true}) {
