@@ -187,7 +187,7 @@ private Q_SLOTS:
         const long growth = residentKilobytes() - residentAfterFirstThousand;
         qInfo("%d stories, resident memory growth after the first thousand answers: %ld kB",
               stories, growth);
-        QVERIFY2(growth < 5 * 1024, qPrintable(QString::number(growth)));
+        QVERIFY2(growth < ZOA_SOAK_GROWTH_KB, qPrintable(QString::number(growth)));
         QCOMPARE(openFileHandles(), handlesAfterFirstThousand); // both right after an answer
         QCOMPARE(warnings.warnings, QStringList());
         // Every answer scene turns up, and each character is met.
