@@ -221,6 +221,7 @@ private Q_SLOTS:
         const QString overview = "usage: zoa-content <command> <arguments>";
         row("help", "--help", 0, overview);
         row("pack: help", "pack -h", 0, "usage: zoa-content pack SOURCES -o FOLDER");
+        row("new: help", "new --help", 0, "usage: zoa-content new FOLDER");
         row("check: help", "check <F> --help", 0,
             "usage: zoa-content check [FOLDER] [--json] [--plays N] [--seed S]");
         row("map: help", "map --help", 0,
