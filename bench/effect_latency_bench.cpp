@@ -4,8 +4,8 @@
 // playing so that the effect's first sample is the first non-silent one. The calls come at
 // random moments, so that they fall anywhere in the mixer's buffer period.
 #include "bench_table.h"
-#include "platform/host_facts.h"
-#include "platform/sdl_media_service.h"
+#include "host/host_facts.h"
+#include "media/sdl_media_service.h"
 #include "sound/sound_module.h"
 
 #include <QCoreApplication>
@@ -79,8 +79,8 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) {
         qputenv("SDL_AUDIODRIVER", "dummy");
     }
-    platform::FixedHostFacts host(QString::fromLocal8Bit(argv[1]), 16200);
-    platform::SdlMediaService media;
+    host::FixedHostFacts host(QString::fromLocal8Bit(argv[1]), 16200);
+    media::SdlMediaService media;
     sound::SoundModule sound(media, host);
     // As in the game, the device opens at the rate of the sounds it is first given.
     media.holdCommands();

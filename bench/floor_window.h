@@ -2,7 +2,7 @@
 
 // The window of the floor programs: the game's size and colour, at the centre of the screen, and
 // the game's rectangles in pixels. Qt alone.
-#include "platform/host_facts.h"
+#include "host/host_facts.h"
 #include "window/layout.h"
 
 #include <QGuiApplication>
@@ -23,7 +23,7 @@ inline QRect pixelRect(const window::UnitRect& rect, QSize inner) {
 
 // Sizes, places and colours the window as the game's; returns its layout.
 inline window::Layout makeFloorWindow(QWidget& window) {
-    const platform::QtHostFacts host;
+    const host::QtHostFacts host;
     const window::Layout layout = window::computeLayout(host.screenHeightTwips());
     const QSize size(static_cast<int>(std::lround(layout.outerWidthTwips * host.pixelsPerTwip())),
                      static_cast<int>(std::lround(layout.outerHeightTwips * host.pixelsPerTwip())));

@@ -1,6 +1,6 @@
 #include "outside_game.h"
 
-#include "platform/cp932.h"
+#include "text/cp932.h"
 #include "window/layout.h"
 
 #include <QDir>
@@ -60,7 +60,7 @@ bool makeGameFolder(const QString& build, const QString& folder) {
     }
     QByteArray script = "img[zoa]\r\n";
     for (int line = 0; line < 200; ++line) {
-        script += platform::encodeCp932(typedLine).bytes + "\r\n";
+        script += text::encodeCp932(typedLine).bytes + "\r\n";
     }
     QFile file(folder + QStringLiteral("/dat1/zoa.txt"));
     return copied && file.open(QIODevice::WriteOnly) && file.write(script) == script.size();

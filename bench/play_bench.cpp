@@ -2,16 +2,16 @@
 // shortest interval, the cost of one tick, and the speed of script reading. (The CPU of typing is
 // measured from outside, on the real program: typing_bench.)
 #include "bench_table.h"
-#include "platform/cp932.h"
-#include "platform/fonts.h"
-#include "platform/host_facts.h"
-#include "platform/message_box.h"
-#include "platform/picture.h"
-#include "platform/random_source.h"
-#include "platform/script_file.h"
-#include "platform/scroll_bar.h"
-#include "platform/sdl_media_service.h"
-#include "platform/timer.h"
+#include "controls/fonts.h"
+#include "controls/message_box.h"
+#include "controls/picture.h"
+#include "controls/scroll_bar.h"
+#include "controls/timer.h"
+#include "host/host_facts.h"
+#include "host/random_source.h"
+#include "media/sdl_media_service.h"
+#include "text/cp932.h"
+#include "text/script_file.h"
 #include "window/fom.h"
 
 #include <QApplication>
@@ -45,7 +45,7 @@ void writeContent(const QString& folder) {
     picture.save(folder + QStringLiteral("/dat2/opn.bmp"), "BMP");
     picture.save(folder + QStringLiteral("/dat2/zoa.bmp"), "BMP");
     const QByteArray line =
-        platform::encodeCp932(QStringLiteral("夜の港に灯がともり、波の音だけが静かに響いていた。"))
+        text::encodeCp932(QStringLiteral("夜の港に灯がともり、波の音だけが静かに響いていた。"))
             .bytes;
     QByteArray script;
     for (int i = 0; i < 2000; ++i) {
@@ -68,7 +68,7 @@ TypingRun typeFor(Fom& fom, int speed, int milliseconds) {
     TypingRun run;
     std::vector<Clock::time_point> ticks;
     // Runs after the game's own handler: a tick that left a position above 0 typed a character.
-    const auto connection = QObject::connect(fom.TimIve, &platform::Timer::tick, [&] {
+    const auto connection = QObject::connect(fom.TimIve, &controls::Timer::tick, [&] {
         ticks.push_back(Clock::now());
         run.charactersTyped += fom.linePos > 0 ? 1 : 0;
     });
@@ -138,8 +138,7 @@ void measureTick(Fom& fom) {
 
 void measureReading(const QString& folder) {
     const QByteArray line =
-        platform::encodeCp932(QStringLiteral("「ソ」と①、ｱｲｳ、そして漢字の行 with ASCII text"))
-            .bytes +
+        text::encodeCp932(QStringLiteral("「ソ」と①、ｱｲｳ、そして漢字の行 with ASCII text")).bytes +
         "\r\n";
     QByteArray script;
     while (script.size() < 64 * 1024 * 1024) {
@@ -149,7 +148,7 @@ void measureReading(const QString& folder) {
     writeFile(path, script);
     std::vector<double> rates;
     for (int run = 0; run < 3; ++run) {
-        platform::ScriptFile file;
+        text::ScriptFile file;
         file.open(path);
         const auto start = Clock::now();
         qsizetype characters = 0;
@@ -170,15 +169,15 @@ void measureReading(const QString& folder) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    platform::installFontSubstitutes();
+    controls::installFontSubstitutes();
     QTemporaryDir dir;
     writeContent(dir.path());
-    platform::QtHostFacts screen;
+    host::QtHostFacts screen;
     {
-        platform::FixedHostFacts host(dir.path(), screen.screenHeightTwips());
-        platform::SdlMediaService media;
-        platform::ClockRandom random;
-        platform::QtMessageBox messageBox;
+        host::FixedHostFacts host(dir.path(), screen.screenHeightTwips());
+        media::SdlMediaService media;
+        host::ClockRandom random;
+        controls::QtMessageBox messageBox;
         Fom fom(GamePlatform{host, media, random, messageBox});
         fom.show();
         runEventLoop(300);

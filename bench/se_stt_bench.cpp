@@ -1,8 +1,8 @@
 // The cost of starting a sound effect: one SoundModule::SeStt call (close, open, play) with the
 // real media service under SDL's dummy audio driver, over a short WAV in a temporary folder.
 #include "bench_table.h"
-#include "platform/host_facts.h"
-#include "platform/sdl_media_service.h"
+#include "host/host_facts.h"
+#include "media/sdl_media_service.h"
 #include "sound/sound_module.h"
 #include "wave_file.h"
 
@@ -47,13 +47,13 @@ int main() {
     }
     file.close();
 
-    platform::SdlMediaService media;
-    platform::FixedHostFacts host(dir.path(), 16200);
+    media::SdlMediaService media;
+    host::FixedHostFacts host(dir.path(), 16200);
     sound::SoundModule sound(media, host);
     const QString name = QStringLiteral("se.wav");
     // The first call opens the audio device; it is not part of the measure.
     sound.SeStt(name);
-    if (sound.send(QStringLiteral("status WAVE mode")) != platform::MediaOk) {
+    if (sound.send(QStringLiteral("status WAVE mode")) != media::MediaOk) {
         printRow(QStringLiteral("one SeStt call"), QStringLiteral("no audio device"),
                  QStringLiteral("<= 2 ms"));
         return 0;

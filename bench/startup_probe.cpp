@@ -2,7 +2,7 @@
 // of the build folder given, telling on standard output when its window's first frame is painted
 // and when its sound has started after it.
 //   startup_probe <build folder>
-#include "platform/host_facts.h"
+#include "host/host_facts.h"
 #include "window/fom.h"
 #include "window/game_run.h"
 
@@ -14,7 +14,7 @@
 namespace {
 
 // The machine's own facts, but the content of the build folder.
-class BuildFolder : public platform::QtHostFacts {
+class BuildFolder : public host::QtHostFacts {
 public:
     explicit BuildFolder(QString folder)
         : folder_(std::move(folder)) {}

@@ -1,11 +1,11 @@
 // Builds the real platform, creates the game window and runs the event loop.
-#include "platform/host_facts.h"
+#include "host/host_facts.h"
 #include "window/game_run.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    platform::QtHostFacts host;
+    host::QtHostFacts host;
     return runGame(host);
 }

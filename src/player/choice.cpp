@@ -1,9 +1,9 @@
 // A choice point: the two captions after the marker, shown in random order.
-#include "platform/box.h"
-#include "platform/label.h"
-#include "platform/log.h"
-#include "platform/random_source.h"
-#include "platform/timer.h"
+#include "controls/box.h"
+#include "controls/label.h"
+#include "controls/timer.h"
+#include "host/log.h"
+#include "host/random_source.h"
 #include "story/scene_selector.h"
 #include "window/colors.h"
 #include "window/fom.h"
@@ -17,7 +17,7 @@ void Fom::Qstopn() {
         return;
     }
     readScriptLine();
-    const int k = platform::uniformIndex(random_.next(), 2);
+    const int k = host::uniformIndex(random_.next(), 2);
     choiceKeys[k] = story::answerA;
     Qst[k]->setCaption(scriptLine);
     if (scriptFile.atEnd()) {
@@ -36,5 +36,5 @@ void Fom::Qstopn() {
     }
     Qst[0]->setFocus(); // a keyboard player answers at once; a screen reader reads the caption
     scriptFile.close();
-    platform::trace(QStringLiteral("choice ") + choiceKeys[0] + QLatin1Char(' ') + choiceKeys[1]);
+    host::trace(QStringLiteral("choice ") + choiceKeys[0] + QLatin1Char(' ') + choiceKeys[1]);
 }

@@ -1,21 +1,21 @@
 // Event start and end.
-#include "platform/label.h"
-#include "platform/log.h"
-#include "platform/picture.h"
-#include "platform/timer.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/timer.h"
+#include "host/log.h"
 #include "player/script_line.h"
 #include "window/fom.h"
 
 bool Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
     eventName = iventName;
-    platform::trace(QStringLiteral("event ") + eventName + QLatin1Char(' ') +
-                    (BMPFileName.isEmpty() ? QStringLiteral("-") : BMPFileName));
+    host::trace(QStringLiteral("event ") + eventName + QLatin1Char(' ') +
+                (BMPFileName.isEmpty() ? QStringLiteral("-") : BMPFileName));
     if (!BMPFileName.isEmpty()) {
         showPicture(BMPFileName);
     }
     const QString path = dat1Path + eventName + QStringLiteral(".txt");
     if (!scriptFile.open(path)) {
-        platform::contentWarning(QStringLiteral("cannot read the script ") + path);
+        host::contentWarning(QStringLiteral("cannot read the script ") + path);
         endEvent();
         return false;
     }
@@ -31,7 +31,7 @@ bool Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
 void Fom::endEvent() {
     TimIve->setEnabled(false);
     scriptFile.close();
-    platform::trace(QStringLiteral("end ") + eventName);
+    host::trace(QStringLiteral("end ") + eventName);
     Form_Activate();
     // The title picture takes the focus from the text window, so that a screen reader announces
     // it. At start-up the focus stays on the scene selector.
@@ -45,7 +45,7 @@ bool Fom::showPicture(const QString& name) {
     if (Img->load(path)) {
         return true;
     }
-    platform::contentWarning(QStringLiteral("cannot read the picture ") + path);
+    host::contentWarning(QStringLiteral("cannot read the picture ") + path);
     return false;
 }
 
@@ -66,6 +66,6 @@ void Fom::readScriptLine() {
         return;
     }
     scriptReported_ = true;
-    platform::contentWarning(problem + QStringLiteral(" in ") + scriptFile.path() +
-                             QStringLiteral(", line ") + QString::number(scriptFile.linesRead()));
+    host::contentWarning(problem + QStringLiteral(" in ") + scriptFile.path() +
+                         QStringLiteral(", line ") + QString::number(scriptFile.linesRead()));
 }

@@ -1,9 +1,9 @@
 // The typing timer: one character per tick, the next line at each line's end.
-#include "platform/accessibility.h"
-#include "platform/label.h"
-#include "platform/log.h"
-#include "platform/scroll_bar.h"
-#include "platform/timer.h"
+#include "controls/accessibility.h"
+#include "controls/label.h"
+#include "controls/scroll_bar.h"
+#include "controls/timer.h"
+#include "host/log.h"
 #include "player/script_line.h"
 #include "window/fom.h"
 
@@ -13,7 +13,7 @@ void Fom::TimIve_Timer() {
         textLines[8] += scriptLine.at(linePos - 1);
         drawTextWindow();
         if (linePos == scriptLine.size()) {
-            platform::announce(Lbl, scriptLine); // once a line, when it is finished
+            controls::announce(Lbl, scriptLine); // once a line, when it is finished
         }
         return;
     }
@@ -37,8 +37,8 @@ void Fom::TimIve_Timer() {
         Qstopn();
         return;
     }
-    if (platform::traceEnabled()) {
-        platform::trace(QStringLiteral("line ") + scriptLine);
+    if (host::traceEnabled()) {
+        host::trace(QStringLiteral("line ") + scriptLine);
     }
     drawTextWindow();
 }
@@ -63,12 +63,12 @@ void Fom::drawTextWindow() {
 void Fom::showPictureLine(const QString& line) {
     const std::optional<QString> name = player::pictureName(line);
     if (!name) {
-        platform::contentWarning(QStringLiteral("picture line too short to name a picture in ") +
-                                 dat1Path + eventName + QStringLiteral(".txt: ") + line);
+        host::contentWarning(QStringLiteral("picture line too short to name a picture in ") +
+                             dat1Path + eventName + QStringLiteral(".txt: ") + line);
         return;
     }
     if (showPicture(*name)) {
-        platform::trace(QStringLiteral("picture ") + *name);
+        host::trace(QStringLiteral("picture ") + *name);
     }
 }
 

@@ -1,7 +1,7 @@
 // A click on the text window skips the rest of the event's text, up to its choice or its end.
-#include "platform/accessibility.h"
-#include "platform/label.h"
-#include "platform/log.h"
+#include "controls/accessibility.h"
+#include "controls/label.h"
+#include "host/log.h"
 #include "player/script_line.h"
 #include "window/fom.h"
 
@@ -14,9 +14,9 @@ void Fom::Lbl_Click() {
     if (!scriptFile.isOpen()) {
         return;
     }
-    platform::trace(QStringLiteral("skip"));
+    host::trace(QStringLiteral("skip"));
     if (!scriptFile.atEnd()) {
-        platform::announce(Lbl, skipMessage); // what the window shows until the choice or end
+        controls::announce(Lbl, skipMessage); // what the window shows until the choice or end
     }
     while (!scriptFile.atEnd()) {
         Lbl->setCaption(skipMessage);

@@ -1,20 +1,20 @@
 #include "sound/sound_module.h"
 
-#include "platform/host_facts.h"
-#include "platform/log.h"
-#include "platform/media_service.h"
+#include "host/host_facts.h"
+#include "host/log.h"
+#include "media/media_service.h"
 
 namespace sound {
 
-SoundModule::SoundModule(platform::MediaService& media, const platform::HostFacts& host)
+SoundModule::SoundModule(media::MediaService& media, const host::HostFacts& host)
     : media_(media)
     , host_(host) {}
 
 int SoundModule::send(const QString& command, QByteArray* reply) {
     const int code = media_.send(command.toUtf8(), reply);
-    if (platform::traceEnabled()) {
-        platform::trace(QLatin1String("media ") + command + QLatin1String(" -> ") +
-                        QString::number(code));
+    if (host::traceEnabled()) {
+        host::trace(QLatin1String("media ") + command + QLatin1String(" -> ") +
+                    QString::number(code));
     }
     return code;
 }
@@ -28,9 +28,9 @@ QString SoundModule::soundPath(const QString& WAVFileName) const {
 // Sends a command whose answer is only traced, in its place in the trace even when the service
 // answers it later; `answered` may add to that place.
 void SoundModule::post(const QString& command, const Answered& answered) {
-    const platform::LogPlace place;
+    const host::LogPlace place;
     media_.post(command.toUtf8(), [command, place, answered](int code) {
-        if (platform::traceEnabled()) {
+        if (host::traceEnabled()) {
             place.trace(QLatin1String("media ") + command + QLatin1String(" -> ") +
                         QString::number(code));
         }
@@ -46,8 +46,8 @@ void SoundModule::post(const QString& command, const Answered& answered) {
 void SoundModule::openSound(const QString& WAVFileName, const QString& alias) {
     const QString path = soundPath(WAVFileName);
     post(QStringLiteral("open \"%1\" alias %2").arg(path, alias),
-         [path, reported = reportedSounds_](int code, const platform::LogPlace& place) {
-             if (code == platform::MediaUnreadableFile && !reported->contains(path)) {
+         [path, reported = reportedSounds_](int code, const host::LogPlace& place) {
+             if (code == media::MediaUnreadableFile && !reported->contains(path)) {
                  reported->insert(path);
                  place.contentWarning(QStringLiteral("cannot play the sound ") + path);
              }

@@ -7,11 +7,14 @@
 #include <functional>
 #include <memory>
 
-namespace platform {
+namespace host {
 class HostFacts;
 class LogPlace;
+} // namespace host
+
+namespace media {
 class MediaService;
-} // namespace platform
+}
 
 namespace sound {
 
@@ -23,7 +26,7 @@ inline constexpr QLatin1String musicFile("bgm.wav");
 // are never acted on: a sound that cannot play is absent, with one content warning per file.
 class SoundModule {
 public:
-    SoundModule(platform::MediaService& media, const platform::HostFacts& host);
+    SoundModule(media::MediaService& media, const host::HostFacts& host);
 
     // Whether the music watch restarts the music when it has stopped; set by BgmStt, never cleared.
     bool bgmLoop = false;
@@ -39,12 +42,12 @@ public:
     QString soundPath(const QString& WAVFileName) const;
 
 private:
-    using Answered = std::function<void(int code, const platform::LogPlace& place)>;
+    using Answered = std::function<void(int code, const host::LogPlace& place)>;
     void post(const QString& command, const Answered& answered = {});
     void openSound(const QString& WAVFileName, const QString& alias);
 
-    platform::MediaService& media_;
-    const platform::HostFacts& host_;
+    media::MediaService& media_;
+    const host::HostFacts& host_;
     // Sound files already warned about as unplayable; shared with answers still to come.
     std::shared_ptr<QSet<QString>> reportedSounds_ = std::make_shared<QSet<QString>>();
 };

@@ -1,9 +1,9 @@
 // A click on a choice: the selector value becomes the next scene, and the next event starts.
-#include "platform/box.h"
-#include "platform/label.h"
-#include "platform/log.h"
-#include "platform/picture.h"
-#include "platform/scroll_bar.h"
+#include "controls/box.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/scroll_bar.h"
+#include "host/log.h"
 #include "story/scene_selector.h"
 #include "window/fom.h"
 
@@ -12,7 +12,7 @@ void Fom::Qst_Click(int index) {
         return;
     }
     const int s = Hscl->value();
-    platform::trace(QStringLiteral("answer %1 %2 %3").arg(index).arg(choiceKeys[index]).arg(s));
+    host::trace(QStringLiteral("answer %1 %2 %3").arg(index).arg(choiceKeys[index]).arg(s));
     sound.SeStt(QStringLiteral("se2.wav"));
     const story::SceneDraw draw = story::drawScene(s, affinity, random_);
     Lbl->setFocus(); // the text window takes the keys before the captions hide
@@ -42,10 +42,10 @@ void Fom::startScene(const QString& event, const QString& picture, int character
 void Fom::showFace(int character) {
     const QString path = dat2Path + story::facePictureName(character) + QStringLiteral(".bmp");
     if (!ImgFce->load(path)) {
-        platform::contentWarning(QStringLiteral("cannot read the face picture ") + path);
+        host::contentWarning(QStringLiteral("cannot read the face picture ") + path);
         ImgFce->hide();
         return;
     }
     ImgFce->show();
-    platform::trace(QStringLiteral("face ") + QString::number(character));
+    host::trace(QStringLiteral("face ") + QString::number(character));
 }

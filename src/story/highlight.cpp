@@ -1,7 +1,7 @@
 // Small reactions of the story screen: a pressed choice, and the face picture's verse.
-#include "platform/box.h"
-#include "platform/label.h"
-#include "platform/message_box.h"
+#include "controls/box.h"
+#include "controls/label.h"
+#include "controls/message_box.h"
 #include "window/colors.h"
 #include "window/fom.h"
 

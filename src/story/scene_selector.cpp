@@ -1,6 +1,6 @@
 #include "story/scene_selector.h"
 
-#include "platform/random_source.h"
+#include "host/random_source.h"
 
 namespace story {
 
@@ -11,7 +11,7 @@ std::uint8_t raised(std::uint8_t counter) {
 }
 
 // Characters 4 and 2: scene 0 at the first meeting, 9 from the tenth on, random in between.
-int countedScene(std::uint8_t& counter, platform::RandomSource& random) {
+int countedScene(std::uint8_t& counter, host::RandomSource& random) {
     counter = raised(counter);
     if (counter >= 10) {
         return 9;
@@ -19,7 +19,7 @@ int countedScene(std::uint8_t& counter, platform::RandomSource& random) {
     if (counter <= 1) {
         return 0;
     }
-    return platform::uniformIndex(random.next(), randomScenes) + 1;
+    return host::uniformIndex(random.next(), randomScenes) + 1;
 }
 
 // Characters 0 and 1 advance in turn; a counter standing at 8 jumps to 9.
@@ -34,7 +34,7 @@ int alternatingScene(std::uint8_t& counter, bool mayAdvance) {
 
 } // namespace
 
-SceneDraw drawScene(int s, Counters& affinity, platform::RandomSource& random) {
+SceneDraw drawScene(int s, Counters& affinity, host::RandomSource& random) {
     switch (s) {
     case 0:
         return {4, countedScene(affinity[4], random)};

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace platform {
+namespace host {
 class RandomSource;
 }
 
@@ -35,7 +35,7 @@ struct SceneDraw {
 // Applies the row of selector value s to the character counters and gives the scene it leads to.
 // Rows 0 and 2 draw a random scene from 1 to randomScenes for their middle meetings. Counters
 // stop at 255.
-SceneDraw drawScene(int s, Counters& affinity, platform::RandomSource& random);
+SceneDraw drawScene(int s, Counters& affinity, host::RandomSource& random);
 
 // The keys of a choice's answers: the first caption after the marker is answer "a", the second
 // answer "b". Answers "a" count towards the ending.

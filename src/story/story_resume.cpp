@@ -1,5 +1,5 @@
 // A story carried on at any of its scenes, for the story author's preview.
-#include "platform/picture.h"
+#include "controls/picture.h"
 #include "window/fom.h"
 
 void Fom::resumeStory(const std::array<quint8, 5>& counters, quint8 answers, const QString& event,

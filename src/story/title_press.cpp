@@ -1,8 +1,8 @@
 // A press on the title picture: the right button plays the credits, any other starts a story.
-#include "platform/log.h"
-#include "platform/picture.h"
-#include "platform/random_source.h"
-#include "platform/scroll_bar.h"
+#include "controls/picture.h"
+#include "controls/scroll_bar.h"
+#include "host/log.h"
+#include "host/random_source.h"
 #include "story/scene_selector.h"
 #include "window/fom.h"
 
@@ -26,5 +26,5 @@ void Fom::Img_MouseDown(int button) {
 // The selector draw: a uniform whole number from 0 to the selector's maximum.
 void Fom::drawSelector() {
     const int maximum = Hscl->maximum();
-    Hscl->setValue(platform::uniformIndex(random_.next(), maximum + 1));
+    Hscl->setValue(host::uniformIndex(random_.next(), maximum + 1));
 }

@@ -1,13 +1,13 @@
 #include "window/fom.h"
 
-#include "platform/accessibility.h"
-#include "platform/box.h"
-#include "platform/host_facts.h"
-#include "platform/label.h"
-#include "platform/log.h"
-#include "platform/picture.h"
-#include "platform/scroll_bar.h"
-#include "platform/timer.h"
+#include "controls/accessibility.h"
+#include "controls/box.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/scroll_bar.h"
+#include "controls/timer.h"
+#include "host/host_facts.h"
+#include "host/log.h"
 #include "story/scene_selector.h"
 #include "window/colors.h"
 #include "window/window_icon.h"
@@ -27,7 +27,7 @@ Fom::Fom(const GamePlatform& platform, QWidget* parent)
     , host_(platform.host)
     , random_(platform.random)
     , messageBox_(platform.messageBox) {
-    platform::offerToAssistiveTechnology(this);
+    controls::offerToAssistiveTechnology(this);
     createDesignControls();
     connectHandlers();
     Form_Load();
@@ -42,11 +42,11 @@ void Fom::createDesignControls() {
     setWindowTitle(QStringLiteral("ZOA"));
     setWindowIcon(window::windowIcon());
 
-    BakLbl = new platform::Label(this);
+    BakLbl = new controls::Label(this);
     BakLbl->setCaption(QStringLiteral("BakLbl"));
-    ImgFce = new platform::Picture(this);
-    Img = new platform::Picture(this);
-    Lbl = new platform::Label(this);
+    ImgFce = new controls::Picture(this);
+    Img = new controls::Picture(this);
+    Lbl = new controls::Label(this);
     Lbl->setToolTip(QStringLiteral("クリックするとすっ飛ばし"));
     Lbl->setTextColor(Qt::white);
     Lbl->setFont(QFont(QStringLiteral("HG創英角ﾎﾟｯﾌﾟ体"), 9));
@@ -55,39 +55,39 @@ void Fom::createDesignControls() {
     QstBak[0]->show();
     Qst[0]->show();
 
-    Hscl = new platform::ScrollBar(this);
+    Hscl = new controls::ScrollBar(this);
     Hscl->setRange(0, story::selectorValues - 1);
     Hscl->setSingleStep(1);
     Hscl->setPageStep(5);
     Hscl->setValue(1);
-    HsclTim = new platform::ScrollBar(this);
+    HsclTim = new controls::ScrollBar(this);
     HsclTim->setRange(1, 200);
     HsclTim->setSingleStep(10);
     HsclTim->setPageStep(50);
     HsclTim->setValue(3);
     setTabOrder(Hscl, HsclTim);
 
-    TimIve = new platform::Timer(this);
+    TimIve = new controls::Timer(this);
     TimIve->setInterval(10);
     TimIve->setEnabled(true);
-    Bgm_Check = new platform::Timer(this);
+    Bgm_Check = new controls::Timer(this);
     Bgm_Check->setInterval(1000);
     Bgm_Check->setEnabled(true);
 }
 
 // A choice caption as designed; element 1 is made from the same design at load.
-platform::Label* Fom::createChoiceCaption(int index) {
-    auto* caption = new platform::Label(this);
+controls::Label* Fom::createChoiceCaption(int index) {
+    auto* caption = new controls::Label(this);
     caption->setCaption(QStringLiteral("Label1"));
     caption->setToolTip(QStringLiteral("くりっくみぃ"));
     caption->hide();
-    connect(caption, &platform::Label::pressed, this, [this, index] { Qst_MouseDown(index); });
-    connect(caption, &platform::Label::clicked, this, [this, index] { Qst_Click(index); });
+    connect(caption, &controls::Label::pressed, this, [this, index] { Qst_MouseDown(index); });
+    connect(caption, &controls::Label::clicked, this, [this, index] { Qst_Click(index); });
     return caption;
 }
 
-platform::Box* Fom::createChoiceBox(int) {
-    auto* box = new platform::Box(this);
+controls::Box* Fom::createChoiceBox(int) {
+    auto* box = new controls::Box(this);
     box->setBackColor(colors::choiceFill);
     box->setBorderColor(colors::choiceBorder);
     box->hide();
@@ -95,18 +95,18 @@ platform::Box* Fom::createChoiceBox(int) {
 }
 
 void Fom::connectHandlers() {
-    connect(Lbl, &platform::Label::clicked, this, &Fom::Lbl_Click);
-    connect(Img, &platform::Picture::pressed, this, &Fom::Img_MouseDown);
-    connect(ImgFce, &platform::Picture::clicked, this, &Fom::ImgFce_Click);
-    connect(Hscl, &platform::ScrollBar::changed, this, [this](int value) {
-        platform::trace(QStringLiteral("selector ") + QString::number(value));
+    connect(Lbl, &controls::Label::clicked, this, &Fom::Lbl_Click);
+    connect(Img, &controls::Picture::pressed, this, &Fom::Img_MouseDown);
+    connect(ImgFce, &controls::Picture::clicked, this, &Fom::ImgFce_Click);
+    connect(Hscl, &controls::ScrollBar::changed, this, [this](int value) {
+        host::trace(QStringLiteral("selector ") + QString::number(value));
         Hscl_Change();
     });
-    connect(Hscl, &platform::ScrollBar::scrolled, this, &Fom::Hscl_Scroll);
-    connect(HsclTim, &platform::ScrollBar::changed, this, &Fom::HsclTim_Change);
-    connect(HsclTim, &platform::ScrollBar::scrolled, this, &Fom::HsclTim_Scroll);
-    connect(TimIve, &platform::Timer::tick, this, &Fom::TimIve_Timer);
-    connect(Bgm_Check, &platform::Timer::tick, this, &Fom::Bgm_Check_Timer);
+    connect(Hscl, &controls::ScrollBar::scrolled, this, &Fom::Hscl_Scroll);
+    connect(HsclTim, &controls::ScrollBar::changed, this, &Fom::HsclTim_Change);
+    connect(HsclTim, &controls::ScrollBar::scrolled, this, &Fom::HsclTim_Scroll);
+    connect(TimIve, &controls::Timer::tick, this, &Fom::TimIve_Timer);
+    connect(Bgm_Check, &controls::Timer::tick, this, &Fom::Bgm_Check_Timer);
 }
 
 // Sets the window's outer size and centres it on the screen. The frame is not known before the
@@ -200,7 +200,7 @@ void Fom::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     if (!painted_) {
         painted_ = true;
-        platform::trace(QStringLiteral("painted"));
+        host::trace(QStringLiteral("painted"));
         Q_EMIT firstPainted();
     }
 }

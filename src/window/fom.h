@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/script_file.h"
 #include "sound/sound_module.h"
+#include "text/script_file.h"
 #include "window/layout.h"
 
 #include <QString>
@@ -11,25 +11,31 @@
 #include <utility>
 #include <vector>
 
-namespace platform {
+namespace controls {
 class Box;
-class HostFacts;
 class Label;
-class MediaService;
 class MessageBox;
 class Picture;
-class RandomSource;
 class ScrollBar;
 class Timer;
-} // namespace platform
+} // namespace controls
+
+namespace host {
+class HostFacts;
+class RandomSource;
+} // namespace host
+
+namespace media {
+class MediaService;
+}
 
 // What the game needs from the machine, injected so that a test can build a whole game over a
 // folder of its own, with a recording media service and a scripted random source.
 struct GamePlatform {
-    platform::HostFacts& host;
-    platform::MediaService& media;
-    platform::RandomSource& random;
-    platform::MessageBox& messageBox;
+    host::HostFacts& host;
+    media::MediaService& media;
+    host::RandomSource& random;
+    controls::MessageBox& messageBox;
 };
 
 // The game's one window. Creating it loads the game; showing it the first time shows the title.
@@ -51,21 +57,21 @@ public:
     QString dat1Path;                  // event scripts
     QString dat2Path;                  // pictures
     QString eventName;                 // the running event
-    platform::ScriptFile scriptFile;   // the running event's script
+    text::ScriptFile scriptFile;       // the running event's script
     QString windowText;                // the text window's whole text, as last drawn
     float screenUnit = 0;              // layout unit in 1/1440 inch
 
     // Controls.
-    platform::Label* Lbl = nullptr;
-    platform::Label* BakLbl = nullptr;
-    std::array<platform::Label*, 2> Qst{};
-    std::array<platform::Box*, 2> QstBak{};
-    platform::Picture* Img = nullptr;
-    platform::Picture* ImgFce = nullptr;
-    platform::ScrollBar* Hscl = nullptr;
-    platform::ScrollBar* HsclTim = nullptr;
-    platform::Timer* TimIve = nullptr;
-    platform::Timer* Bgm_Check = nullptr;
+    controls::Label* Lbl = nullptr;
+    controls::Label* BakLbl = nullptr;
+    std::array<controls::Label*, 2> Qst{};
+    std::array<controls::Box*, 2> QstBak{};
+    controls::Picture* Img = nullptr;
+    controls::Picture* ImgFce = nullptr;
+    controls::ScrollBar* Hscl = nullptr;
+    controls::ScrollBar* HsclTim = nullptr;
+    controls::Timer* TimIve = nullptr;
+    controls::Timer* Bgm_Check = nullptr;
 
     sound::SoundModule sound;
 
@@ -118,8 +124,8 @@ protected:
 
 private:
     void createDesignControls();
-    platform::Label* createChoiceCaption(int index);
-    platform::Box* createChoiceBox(int index);
+    controls::Label* createChoiceCaption(int index);
+    controls::Box* createChoiceBox(int index);
     void connectHandlers();
     void wireKeysAndReaders();
     void sizeWindow(const window::Layout& layout);
@@ -140,9 +146,9 @@ private:
     void showFace(int character);
     void reportStartupFailure();
 
-    platform::HostFacts& host_;
-    platform::RandomSource& random_;
-    platform::MessageBox& messageBox_;
+    host::HostFacts& host_;
+    host::RandomSource& random_;
+    controls::MessageBox& messageBox_;
     std::vector<std::pair<QWidget*, window::UnitRect>> placements_;
     QSize outerSize_;
     bool activated_ = false;

@@ -1,32 +1,32 @@
 #include "window/game_run.h"
 
-#include "platform/fonts.h"
-#include "platform/host_facts.h"
-#include "platform/message_box.h"
-#include "platform/random_source.h"
-#include "platform/sdl_media_service.h"
-#include "platform/termination.h"
+#include "controls/fonts.h"
+#include "controls/message_box.h"
+#include "host/host_facts.h"
+#include "host/random_source.h"
+#include "host/termination.h"
+#include "media/sdl_media_service.h"
 #include "window/fom.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 
-int runGame(platform::HostFacts& host, const std::function<void(Fom&)>& atTitle) {
+int runGame(host::HostFacts& host, const std::function<void(Fom&)>& atTitle) {
     QApplication::setApplicationName(QStringLiteral("zoa"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZOA"));
     // The desktop entry's id: the Wayland app_id, and the name desktops match the window with.
     QApplication::setDesktopFileName(QStringLiteral("org.zoagame.Zoa"));
-    platform::installFontSubstitutes();
+    controls::installFontSubstitutes();
 
-    platform::SdlMediaService media;
+    media::SdlMediaService media;
     // Sound starts once the title is on the screen: the sound libraries and the device are not on
     // the way to the first frame. The commands sent meanwhile are answered then, in order.
     media.holdCommands();
-    platform::ClockRandom random;
-    platform::QtMessageBox messageBox;
+    host::ClockRandom random;
+    controls::QtMessageBox messageBox;
     Fom fom(GamePlatform{host, media, random, messageBox});
     messageBox.setOwner(&fom);
-    platform::closeWindowsOnTermination();
+    host::closeWindowsOnTermination();
     QObject::connect(
         &fom, &Fom::firstPainted, &fom,
         [&media] {

@@ -1,23 +1,23 @@
 // The keyboard and screen readers beside the mouse: what each control offers, the focus order and
 // the window's keys, wired once. Keys and accessible actions reach the handlers through the
 // controls' own presses and clicks, in the order the mouse gives them.
-#include "platform/label.h"
-#include "platform/picture.h"
-#include "platform/scroll_bar.h"
-#include "platform/window_keys.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/scroll_bar.h"
+#include "controls/window_keys.h"
 #include "window/fom.h"
 
 #include <array>
 
 void Fom::wireKeysAndReaders() {
-    using platform::Offer;
+    using controls::Offer;
     Img->setOffer(Offer::Button);
     Img->setAccessibleName(QStringLiteral("物語をはじめる"));
     ImgFce->setOffer(Offer::Button);
     ImgFce->setAccessibleName(QStringLiteral("顔"));
     Lbl->setOffer(Offer::TextWindow);
     Lbl->setAccessibleName(QStringLiteral("本文"));
-    for (platform::Label* caption : Qst) {
+    for (controls::Label* caption : Qst) {
         caption->setOffer(Offer::Button); // named by its caption
     }
 
@@ -27,7 +27,7 @@ void Fom::wireKeysAndReaders() {
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
     }
 
-    using Keys = platform::WindowKeys;
+    using Keys = controls::WindowKeys;
     auto* keys = new Keys(this);
     keys->bind(Keys::pressKeys(), Img, Keys::Act::PressAndRelease);
     keys->bind(Keys::rightPressKeys(), Img, Keys::Act::PressRight);

@@ -1,13 +1,13 @@
 // Start-up, title and shutdown of the window.
-#include "platform/box.h"
-#include "platform/host_facts.h"
-#include "platform/label.h"
-#include "platform/log.h"
-#include "platform/message_box.h"
-#include "platform/picture.h"
-#include "platform/random_source.h"
-#include "platform/scroll_bar.h"
-#include "platform/timer.h"
+#include "controls/box.h"
+#include "controls/label.h"
+#include "controls/message_box.h"
+#include "controls/picture.h"
+#include "controls/scroll_bar.h"
+#include "controls/timer.h"
+#include "host/host_facts.h"
+#include "host/log.h"
+#include "host/random_source.h"
 #include "window/colors.h"
 #include "window/fom.h"
 
@@ -78,7 +78,7 @@ void Fom::Form_Load() {
     Hscl->raise();
     HsclTim->raise();
     Hscl->setFocus();
-    platform::trace(QStringLiteral("load"));
+    host::trace(QStringLiteral("load"));
 }
 
 bool Fom::Form_Activate() {
@@ -86,7 +86,7 @@ bool Fom::Form_Activate() {
     ImgFce->hide();
     Img->setEnabled(true);
     const bool shown = showTitlePicture();
-    platform::trace(QStringLiteral("title"));
+    host::trace(QStringLiteral("title"));
     return shown;
 }
 
@@ -96,7 +96,7 @@ bool Fom::showTitlePicture() {
     if (Img->load(path)) {
         return true;
     }
-    platform::contentWarning(QStringLiteral("cannot read the title picture %1").arg(path));
+    host::contentWarning(QStringLiteral("cannot read the title picture %1").arg(path));
     return false;
 }
 
@@ -112,5 +112,5 @@ void Fom::reportStartupFailure() {
 
 void Fom::Form_Unload() {
     sound.BgmCls();
-    platform::trace(QStringLiteral("unload"));
+    host::trace(QStringLiteral("unload"));
 }

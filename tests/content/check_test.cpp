@@ -3,7 +3,7 @@
 // zoa-content's command lines.
 #include "checks/check.h"
 #include "checks/media_checks.h"
-#include "platform/sdl_media_service.h"
+#include "media/sdl_media_service.h"
 #include "support/test_content.h"
 #include "support/tool_run.h"
 
@@ -146,7 +146,7 @@ private Q_SLOTS:
         TestContent content;
         content.writeSound("bgm.wav");
         content.writeSound("se.wav");
-        platform::SdlMediaService sounds(1024, "dummy");
+        media::SdlMediaService sounds(1024, "dummy");
         const QList<content::Diagnostic> found =
             content::checkSounds(content::ContentFolder(content.folder()), sounds);
         QCOMPARE(found.size(), 1);

@@ -3,7 +3,7 @@
 // left as it was.
 #include "checks/check.h"
 #include "commands/pack.h"
-#include "platform/sdl_media_service.h"
+#include "media/sdl_media_service.h"
 #include "support/game_fixture.h"
 #include "support/tool_run.h"
 
@@ -43,7 +43,7 @@ private Q_SLOTS:
     // Every event the game can start in normal play has its script and pictures, and every file
     // can be read: check finds no error and no warning.
     void newStoryChecksClean() {
-        platform::SdlMediaService sounds(platform::SdlMediaService::defaultMaxEffectBytes, "dummy");
+        media::SdlMediaService sounds(media::SdlMediaService::defaultMaxEffectBytes, "dummy");
         content::CheckOptions options;
         options.folder = game_;
         const QList<content::Diagnostic> found = content::checkContent(options, sounds);

@@ -4,9 +4,9 @@
 // make them, turned into the BMP and WAV files the game reads, and what is skipped or refused.
 #include "commands/pack.h"
 #include "commands/script_source.h"
-#include "platform/cp932.h"
-#include "platform/picture.h"
+#include "controls/picture.h"
 #include "support/tool_run.h"
+#include "text/cp932.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -293,7 +293,7 @@ private Q_SLOTS:
         QCOMPARE(packed.bytes, "\x82\xA6" + written + "\r\n\r\n" + written + "\r\n");
         QCOMPARE(packed.diagnostics.size(), 1);
         QCOMPARE(packed.diagnostics.first().toString(), "s:1:2: note: " + note);
-        QCOMPARE(platform::decodeCp932(written), note.section('"', 3, 3));
+        QCOMPARE(text::decodeCp932(written), note.section('"', 3, 3));
     }
 
     void picturesBecomeTheBmpTheGameReads_data() {
@@ -337,7 +337,7 @@ private Q_SLOTS:
         QCOMPARE(
             bmpLayout(readBytes(packed)),
             QStringLiteral("BM %1x%2 24 bits, compression 0").arg(size.width()).arg(size.height()));
-        const QImage read = platform::readPicture(packed);
+        const QImage read = controls::readPicture(packed);
         const QImage source(path);
         QCOMPARE(read.size(), size);
         for (const int x : {size.width() / 4, size.width() * 3 / 4}) {

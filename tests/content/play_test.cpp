@@ -3,9 +3,9 @@
 #include "commands/play_command.h"
 #include "commands/play_content.h"
 #include "commands/scene_replay.h"
-#include "platform/label.h"
-#include "platform/picture.h"
-#include "platform/timer.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/timer.h"
 #include "support/game_fixture.h"
 
 #include <QDir>
@@ -44,7 +44,7 @@ QString playWatched(GameFixture& game, const QString& folder,
         {"char25", folder, "--watch", "--affinity", "3,4,2,5,1"}, QString(), &command);
     played = std::make_unique<content::PlayContent>(command.folder, report);
     played->pack();
-    game.host = platform::FixedHostFacts(played->gameFolder(), 16200);
+    game.host = host::FixedHostFacts(played->gameFolder(), 16200);
     Fom& fom = game.start();
     fom.TimIve->setInterval(1);
     content::startPlay(fom, command);

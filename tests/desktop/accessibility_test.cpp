@@ -1,7 +1,7 @@
 // The game as a screen reader sees it, on the real accessibility bridge: run by at_spi_test.sh
 // on a virtual X screen with a private D-Bus session and accessibility bus. In process, the
 // events Qt hands its bridge; over the bus, a client of AT-SPI plays whole stories.
-#include "platform/picture.h"
+#include "controls/picture.h"
 #include "support/game_fixture.h"
 
 #include <QAccessible>

@@ -6,13 +6,13 @@
 //   random source. Every story must reach its ending without a content warning; no file handle
 //   may stay open, and memory may not grow from the first to the last thousand answers;
 // - its sounds: of the lengths the game expects, audible, and without a click where they stop.
-#include "platform/fonts.h"
-#include "platform/host_facts.h"
-#include "platform/label.h"
-#include "platform/picture.h"
-#include "platform/random_source.h"
-#include "platform/recording_media_service.h"
-#include "platform/timer.h"
+#include "controls/fonts.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/timer.h"
+#include "host/host_facts.h"
+#include "host/random_source.h"
+#include "support/recording_media_service.h"
 #include "support/recording_message_box.h"
 #include "support/trace_recorder.h"
 #include "window/fom.h"
@@ -36,9 +36,9 @@ constexpr int ticksPerEvent = 100000; // far beyond the longest script, typed a 
 
 // A whole game over the built content, with the real random source.
 struct DemoGame {
-    platform::FixedHostFacts host{folder, 16200};
-    platform::RecordingMediaService media;
-    platform::ClockRandom random;
+    host::FixedHostFacts host{folder, 16200};
+    media::RecordingMediaService media;
+    host::ClockRandom random;
     RecordingMessageBox messageBox;
     std::unique_ptr<Fom> fom;
 
@@ -88,7 +88,7 @@ qsizetype openFileHandles() {
 }
 
 // Types the running event until its choice opens or the title returns; a few events are skipped.
-void playEvent(Fom& fom, platform::RandomSource& random) {
+void playEvent(Fom& fom, host::RandomSource& random) {
     if (random.next() < 0.1f) {
         fom.Lbl_Click();
     }
@@ -104,7 +104,7 @@ class DemoTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        platform::installFontSubstitutes(); // the fonts the game's window uses
+        controls::installFontSubstitutes(); // the fonts the game's window uses
         QVERIFY2(QFileInfo::exists(folder + QStringLiteral("/dat2/opn.bmp")), qPrintable(folder));
     }
 
@@ -143,7 +143,7 @@ private Q_SLOTS:
         QVERIFY2(cutOff.isEmpty(),
                  qPrintable(QStringLiteral("text window overflows at: ") + cutOff.join(u'\n')));
         const bool ending = event == QLatin1String("end") || event == QLatin1String("name_end");
-        for (const platform::Label* caption : fom.Qst) {
+        for (const controls::Label* caption : fom.Qst) {
             QCOMPARE(caption->isVisible(), !ending);
             const int width = QFontMetrics(caption->font()).horizontalAdvance(caption->caption());
             QVERIFY2(width <= caption->width(), qPrintable(caption->caption()));
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QLoggingCategory::setFilterRules(QStringLiteral("zoa.trace.debug=false"));
         DemoGame game;
         Fom& fom = *game.fom;
-        platform::RandomSource& random = game.random;
+        host::RandomSource& random = game.random;
         // Fonts and caches are opened and filled during the first answers: the measures start
         // after the first thousand.
         qsizetype handlesAfterFirstThousand = 0;
@@ -175,7 +175,7 @@ private Q_SLOTS:
             playEvent(fom, random);
             QCoreApplication::processEvents(); // as the event loop would between ticks and clicks
             if (fom.Qst[0]->isVisible()) {
-                fom.Qst_Click(platform::uniformIndex(random.next(), 2));
+                fom.Qst_Click(host::uniformIndex(random.next(), 2));
                 ++answered;
                 game.media.clear();
                 if (answered == 1000) {

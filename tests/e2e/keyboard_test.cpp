@@ -1,8 +1,8 @@
 // The keyboard, with real key events on the real window: a key reaches the handlers a click
 // reaches, in the same order, so a play by keys leaves the trace the mouse leaves.
-#include "platform/label.h"
-#include "platform/picture.h"
-#include "platform/scroll_bar.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/scroll_bar.h"
 #include "support/game_fixture.h"
 
 #include <QKeySequence>

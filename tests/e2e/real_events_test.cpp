@@ -1,14 +1,14 @@
 // The game driven as a player drives it: mouse events on the real controls and real timer ticks.
 // The wiring of every handler (presses, clicks, the scroll bars, both timers) is checked here,
 // once; the other tests call the handlers directly. Then broken content through the real game.
-#include "platform/box.h"
-#include "platform/host_facts.h"
-#include "platform/label.h"
-#include "platform/picture.h"
-#include "platform/random_source.h"
-#include "platform/scroll_bar.h"
-#include "platform/sdl_media_service.h"
-#include "platform/timer.h"
+#include "controls/box.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/scroll_bar.h"
+#include "controls/timer.h"
+#include "host/host_facts.h"
+#include "media/sdl_media_service.h"
+#include "scripted-random/scripted_random.h"
 #include "support/game_fixture.h"
 
 #include <QDir>
@@ -145,9 +145,9 @@ private Q_SLOTS:
         const QStringList before = folderSnapshot(content.folder());
         TraceRecorder trace;
         {
-            platform::FixedHostFacts host(content.folder(), 16200);
-            platform::SdlMediaService media;
-            platform::ScriptedRandom random;
+            host::FixedHostFacts host(content.folder(), 16200);
+            media::SdlMediaService media;
+            ScriptedRandom random;
             RecordingMessageBox messageBox;
             Fom fom(GamePlatform{host, media, random, messageBox});
             fom.show();

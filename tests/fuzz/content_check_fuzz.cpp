@@ -4,7 +4,7 @@
 // stay inside the folder, come sorted, and come back whole from JSON.
 #include "checks/check.h"
 #include "checks/json_output.h"
-#include "platform/sdl_media_service.h"
+#include "media/sdl_media_service.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,8 +54,7 @@ bool sorted(const QList<content::Diagnostic>& diagnostics) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir dir;
-    static platform::SdlMediaService sounds(platform::SdlMediaService::defaultMaxEffectBytes,
-                                            "dummy");
+    static media::SdlMediaService sounds(media::SdlMediaService::defaultMaxEffectBytes, "dummy");
     const QString folder = dir.path();
     if (!writeFolder(folder, QByteArray(reinterpret_cast<const char*>(data),
                                         static_cast<qsizetype>(size)))) {

@@ -1,8 +1,8 @@
 // Fuzz target: any bytes as a script file, read line by line, decoded and classified as the
 // player does. Checks that whatever decodes cleanly encodes back.
-#include "platform/cp932.h"
-#include "platform/script_file.h"
 #include "player/script_line.h"
+#include "text/cp932.h"
+#include "text/script_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         file.write(bytes);
     }
-    platform::ScriptFile script;
+    text::ScriptFile script;
     if (!script.open(path)) {
         return 0;
     }
@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (characters > bytes.size()) {
         std::abort(); // every character takes at least one byte
     }
-    const QString text = platform::decodeCp932(bytes);
+    const QString text = text::decodeCp932(bytes);
     if (!text.contains(QChar(QChar::ReplacementCharacter)) &&
-        platform::encodeCp932(text).badIndex != -1) {
+        text::encodeCp932(text).badIndex != -1) {
         std::abort(); // a cleanly decoded text must encode back
     }
     return 0;

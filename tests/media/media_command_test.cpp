@@ -1,10 +1,10 @@
 // Parsing of media command texts: the commands the game sends, and everything else refused.
-#include "platform/media_command.h"
-#include "platform/media_service.h"
+#include "media/media_command.h"
+#include "media/media_service.h"
 
 #include <QTest>
 
-using platform::MediaCommand;
+using media::MediaCommand;
 
 class MediaCommandTest : public QObject {
     Q_OBJECT
@@ -33,7 +33,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, text);
         QFETCH(QString, read);
         MediaCommand command;
-        QCOMPARE(platform::parseMediaCommand(text, &command), int(platform::MediaOk));
+        QCOMPARE(media::parseMediaCommand(text, &command), int(media::MediaOk));
         const char* verbs[] = {"open", "play", "close", "status", "seek"};
         QStringList parts{verbs[static_cast<int>(command.verb)], QString(command.alias),
                           command.path.isEmpty() ? "" : "[" + QString::fromUtf8(command.path) + "]",
@@ -46,8 +46,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("code");
 
-        const int unknown = platform::MediaUnknownCommand;
-        const int malformed = platform::MediaMalformedCommand;
+        const int unknown = media::MediaUnknownCommand;
+        const int malformed = media::MediaMalformedCommand;
         QTest::newRow("unknown verb") << QByteArray("stop MIDI") << unknown;
         QTest::newRow("verb glued to alias") << QByteArray("playMIDI") << unknown;
         QTest::newRow("empty") << QByteArray() << malformed;
@@ -63,7 +63,7 @@ private Q_SLOTS:
         QTest::newRow("seek to end") << QByteArray("seek MIDI to end") << malformed;
         QTest::newRow("NUL inside") << QByteArray("play MIDI\0 notify", 17) << malformed;
         QTest::newRow("trailing newline") << QByteArray("play MIDI\n") << malformed;
-        QTest::newRow("too long") << "play MIDI " + QByteArray(platform::maxMediaCommandLength, ' ')
+        QTest::newRow("too long") << "play MIDI " + QByteArray(media::maxMediaCommandLength, ' ')
                                   << malformed;
         QTest::newRow("huge path")
             << "open \"" + QByteArray(1 << 20, 'a') + "\" alias MIDI" << malformed;
@@ -73,7 +73,7 @@ private Q_SLOTS:
         QFETCH(int, code);
         MediaCommand command;
         command.alias = "untouched";
-        QCOMPARE(platform::parseMediaCommand(text, &command), code);
+        QCOMPARE(media::parseMediaCommand(text, &command), code);
         QCOMPARE(command.alias, QByteArray("untouched"));
     }
 };

@@ -1,6 +1,6 @@
 // What reaches the speaker, read back from SDL's disk audio driver, which writes the mixed
 // output to a file (at about real-time pace): the music and an effect are mixed together.
-#include "platform/sdl_media_service.h"
+#include "media/sdl_media_service.h"
 #include "support/test_content.h"
 #include "tone.h"
 
@@ -10,7 +10,7 @@
 
 #include <SDL_mixer.h>
 
-using platform::SdlMediaService;
+using media::SdlMediaService;
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The SDL2_mixer media service under SDL's dummy audio driver: sounds start, end, rewind, sound
 // together and fail cleanly, as the game's sound module and music watch rely on.
-#include "platform/host_facts.h"
-#include "platform/log.h"
-#include "platform/media_service.h"
-#include "platform/sdl_media_service.h"
+#include "host/host_facts.h"
+#include "host/log.h"
+#include "media/media_service.h"
+#include "media/sdl_media_service.h"
 #include "sound/sound_module.h"
 #include "support/trace_recorder.h"
 #include "tone.h"
@@ -14,11 +14,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using platform::SdlMediaService;
+using media::SdlMediaService;
 
 namespace {
 
-constexpr int ok = platform::MediaOk;
+constexpr int ok = media::MediaOk;
 
 QByteArray openCommand(const QString& path, const char* alias) {
     return "open \"" + path.toUtf8() + "\" alias " + alias;
@@ -115,8 +115,8 @@ private Q_SLOTS:
     void soundsFollowTheirCommands_data() {
         QTest::addColumn<QString>("commands");
         QTest::addColumn<QString>("answers");
-        const QString unknown = QString::number(platform::MediaUnknownAlias);
-        const QString unreadable = QString::number(platform::MediaUnreadableFile);
+        const QString unknown = QString::number(media::MediaUnknownAlias);
+        const QString unreadable = QString::number(media::MediaUnreadableFile);
         const QString thenMusic = " | play MIDI | status MIDI mode";
         QTest::newRow("a sound plays to its end and stays there until rewound")
             << "open short MIDI | status MIDI mode | play MIDI notify | status MIDI mode | wait "
@@ -198,7 +198,7 @@ private Q_SLOTS:
                  {openCommand(testFile("short"), "MIDI"), QByteArray("play MIDI notify"),
                   QByteArray("status MIDI mode"), QByteArray("close MIDI"), QByteArray(),
                   QByteArray("stop"), QByteArray("status MIDI mode")}) {
-                QCOMPARE(media.send(command, &reply), int(platform::MediaNoDevice));
+                QCOMPARE(media.send(command, &reply), int(media::MediaNoDevice));
             }
             QCOMPARE(reply, QByteArray("before"));
         }
@@ -217,7 +217,7 @@ private Q_SLOTS:
         {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("in use")));
             SdlMediaService second;
-            QCOMPARE(second.send("close MIDI", nullptr), int(platform::MediaNoDevice));
+            QCOMPARE(second.send("close MIDI", nullptr), int(media::MediaNoDevice));
         }
         QCOMPARE(tone::status(first, "MIDI"), QByteArray("playing"));
     }
@@ -226,7 +226,7 @@ private Q_SLOTS:
     // what is logged meanwhile waits behind them.
     void heldCommandsKeepTheirPlaceInTheLog() {
         testFile("bgm");
-        const platform::FixedHostFacts host(dir_.filePath(QStringLiteral("game")), 16200);
+        const host::FixedHostFacts host(dir_.filePath(QStringLiteral("game")), 16200);
         QStringList logged[2];
         for (const bool hold : {false, true}) {
             TraceRecorder trace;
@@ -237,7 +237,7 @@ private Q_SLOTS:
             }
             sound.BgmOpn(QStringLiteral("bgm.wav"));
             sound.SeStt(QStringLiteral("none.wav"));
-            platform::trace(QStringLiteral("load"));
+            host::trace(QStringLiteral("load"));
             QCOMPARE(trace.lines.isEmpty(), hold);
             media.releaseCommands();
             logged[hold] = trace.lines;

@@ -1,6 +1,6 @@
 #include "tone.h"
 
-#include "platform/sdl_media_service.h"
+#include "media/sdl_media_service.h"
 #include "wave_file.h"
 
 #include <QTest>
@@ -53,13 +53,13 @@ double level(const QList<double>& samples, qsizetype start, qsizetype count, dou
     return 2 * std::sqrt(std::max(power, 0.0)) / static_cast<double>(count);
 }
 
-QByteArray status(platform::SdlMediaService& media, const char* alias) {
+QByteArray status(media::SdlMediaService& media, const char* alias) {
     QByteArray reply;
     media.send(QByteArray("status ") + alias + " mode", &reply);
     return reply;
 }
 
-bool waitForStatus(platform::SdlMediaService& media, const char* alias, const QByteArray& state) {
+bool waitForStatus(media::SdlMediaService& media, const char* alias, const QByteArray& state) {
     return QTest::qWaitFor([&] { return status(media, alias) == state; }, 3000);
 }
 

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QList>
 
-namespace platform {
+namespace media {
 class SdlMediaService;
 }
 
@@ -25,10 +25,10 @@ QList<double> firstChannel(const QByteArray& raw16, int channels);
 double level(const QList<double>& samples, qsizetype start, qsizetype count, double frequency);
 
 // The reply of "status <alias> mode", empty when the query fails.
-QByteArray status(platform::SdlMediaService& media, const char* alias);
+QByteArray status(media::SdlMediaService& media, const char* alias);
 
 // Waits, in short steps and at most three seconds, until the alias reports the state.
-bool waitForStatus(platform::SdlMediaService& media, const char* alias, const QByteArray& state);
+bool waitForStatus(media::SdlMediaService& media, const char* alias, const QByteArray& state);
 
 // Tells through SDL's own event queue that the open output device is gone, as SDL does when a
 // device is unplugged or a sound server goes away.

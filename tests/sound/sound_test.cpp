@@ -1,6 +1,6 @@
 // The sound service's commands, the scroll bars' click sounds, and the music watch.
-#include "platform/scroll_bar.h"
-#include "platform/timer.h"
+#include "controls/scroll_bar.h"
+#include "controls/timer.h"
 #include "sound/sound_module.h"
 #include "support/game_fixture.h"
 
@@ -12,8 +12,8 @@ class SoundTest : public QObject {
 private Q_SLOTS:
     // The loop flag is set before the music's play command goes out.
     void musicStartSetsTheLoopFlagFirst() {
-        platform::FixedHostFacts host("/", 16200);
-        platform::RecordingMediaService media;
+        host::FixedHostFacts host("/", 16200);
+        media::RecordingMediaService media;
         sound::SoundModule module(media, host);
         bool loopWhenPlayed = false;
         media.setResponder([&](const QByteArray& command, QByteArray*) {
@@ -30,7 +30,7 @@ private Q_SLOTS:
     void dragsPlayTheClickAtEachMove() {
         GameFixture game;
         Fom& fom = game.start();
-        for (platform::ScrollBar* bar : {fom.Hscl, fom.HsclTim}) {
+        for (controls::ScrollBar* bar : {fom.Hscl, fom.HsclTim}) {
             const qsizetype from = game.trace.lines.size();
             const int before = bar->value();
             bar->setSliderDown(true);

@@ -2,7 +2,7 @@
 // ending, faces and the pressed look (the face's verse is read in real_events_test). The story
 // content is TestContent::writeStory; steps and short forms are those of GameFixture::play.
 // Then the selector table alone: which scene a run of selector values leads to.
-#include "platform/random_source.h"
+#include "scripted-random/scripted_random.h"
 #include "story/scene_selector.h"
 #include "support/game_fixture.h"
 
@@ -132,7 +132,7 @@ private Q_SLOTS:
         QFETCH(QList<float>, draws);
         QFETCH(QStringList, events);
         QFETCH(story::Counters, end);
-        platform::ScriptedRandom random(std::vector<float>(draws.begin(), draws.end()));
+        ScriptedRandom random(std::vector<float>(draws.begin(), draws.end()));
         story::Counters affinity = start;
         QStringList names;
         for (int value : values) {

@@ -1,10 +1,10 @@
 #include "support/game_fixture.h"
 
-#include "platform/box.h"
-#include "platform/label.h"
-#include "platform/picture.h"
-#include "platform/scroll_bar.h"
-#include "platform/timer.h"
+#include "controls/box.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/scroll_bar.h"
+#include "controls/timer.h"
 #include "window/colors.h"
 
 #include <QFileInfo>
@@ -24,7 +24,7 @@ QString pictureName(const QString& path) {
 }
 
 // "" in the normal look, "*" in the pressed look, "?" in any other.
-QString look(const platform::Label* caption, const platform::Box* box) {
+QString look(const controls::Label* caption, const controls::Box* box) {
     if (caption->textColor() == colors::choiceText && box->backColor() == colors::choiceFill &&
         box->borderColor() == colors::choiceBorder) {
         return QString();

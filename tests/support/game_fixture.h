@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/host_facts.h"
-#include "platform/random_source.h"
-#include "platform/recording_media_service.h"
+#include "host/host_facts.h"
+#include "scripted-random/scripted_random.h"
+#include "support/recording_media_service.h"
 #include "support/recording_message_box.h"
 #include "support/test_content.h"
 #include "support/trace_recorder.h"
@@ -45,9 +45,9 @@ public:
     QString counters() const;
 
     TestContent content;
-    platform::FixedHostFacts host;
-    platform::RecordingMediaService media;
-    platform::ScriptedRandom random;
+    host::FixedHostFacts host;
+    media::RecordingMediaService media;
+    ScriptedRandom random;
     RecordingMessageBox messageBox;
     TraceRecorder trace;
 

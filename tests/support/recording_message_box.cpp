@@ -1,8 +1,8 @@
 #include "support/recording_message_box.h"
 
-#include "platform/log.h"
+#include "host/log.h"
 
 void RecordingMessageBox::show(const QString& text) {
     texts.append(text);
-    platform::trace(QStringLiteral("message ") + text);
+    host::trace(QStringLiteral("message ") + text);
 }

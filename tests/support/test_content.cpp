@@ -1,6 +1,6 @@
 #include "support/test_content.h"
 
-#include "platform/cp932.h"
+#include "text/cp932.h"
 #include "wave_file.h"
 
 #include <QDir>
@@ -45,7 +45,7 @@ void TestContent::writeSound(const QString& name) {
 void TestContent::writeScript(const QString& name, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += platform::encodeCp932(line).bytes + "\r\n";
+        bytes += text::encodeCp932(line).bytes + "\r\n";
     }
     writeFile(QStringLiteral("dat1/") + name + QStringLiteral(".txt"), bytes);
 }

@@ -1,10 +1,10 @@
 // Start-up, title and shutdown, read from the real controls of a game over test-made content,
 // and the layout numbers computed from the screen height.
-#include "platform/box.h"
-#include "platform/label.h"
-#include "platform/picture.h"
-#include "platform/scroll_bar.h"
-#include "platform/timer.h"
+#include "controls/box.h"
+#include "controls/label.h"
+#include "controls/picture.h"
+#include "controls/scroll_bar.h"
+#include "controls/timer.h"
 #include "support/game_fixture.h"
 
 #include <QFile>
@@ -146,7 +146,7 @@ private Q_SLOTS:
     // In the root folder there is exactly one separator before the content folders.
     void rootFolderGetsOneSeparator() {
         GameFixture game;
-        game.host = platform::FixedHostFacts(QStringLiteral("/"), 16200);
+        game.host = host::FixedHostFacts(QStringLiteral("/"), 16200);
         Fom& fom = game.start();
         QCOMPARE(fom.basePath + " " + fom.dat1Path + " " + fom.dat2Path, "/ /dat1/ /dat2/");
         QCOMPARE(game.commands().at(1), "open \"/dat2/bgm.wav\" alias MIDI");

@@ -22,7 +22,7 @@ QString counted(int count, const char* singular, const char* plural) {
 
 } // namespace
 
-QList<Diagnostic> checkContent(const CheckOptions& options, platform::MediaService& sounds) {
+QList<Diagnostic> checkContent(const CheckOptions& options, media::MediaService& sounds) {
     const ContentFolder folder(options.folder);
     QList<Diagnostic> diagnostics = checkReachability(folder);
     if (options.plays > 0) {

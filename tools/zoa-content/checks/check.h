@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace media {
 class MediaService;
 }
 
@@ -24,7 +24,7 @@ struct CheckOptions {
 // Runs every check over the folder: reachability in normal play, long plays, each script, the
 // pictures, and the sounds as the media service opens them. The findings come sorted by file,
 // then line.
-QList<Diagnostic> checkContent(const CheckOptions& options, platform::MediaService& sounds);
+QList<Diagnostic> checkContent(const CheckOptions& options, media::MediaService& sounds);
 
 // Orders findings by file, then line, keeping the order of findings at the same place.
 void sortDiagnostics(QList<Diagnostic>& diagnostics);

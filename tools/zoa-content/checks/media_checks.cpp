@@ -1,7 +1,7 @@
 #include "checks/media_checks.h"
 
-#include "platform/media_service.h"
-#include "platform/picture.h"
+#include "controls/picture.h"
+#include "media/media_service.h"
 #include "sound/sound_module.h"
 
 #include <QDir>
@@ -28,18 +28,18 @@ QStringList filesIn(const QString& folder, const QString& pattern) {
 
 // A regular file only: reading a named pipe or a device could block or never end.
 bool pictureReadable(const QString& path) {
-    return QFileInfo(path).isFile() && !platform::readPicture(path).isNull();
+    return QFileInfo(path).isFile() && !controls::readPicture(path).isNull();
 }
 
 // Opens the sound as the game does, the music as music and any other sound as an effect, and
 // closes it again; the media service's answer.
-int tryOpenSound(platform::MediaService& sounds, const QString& path) {
+int tryOpenSound(media::MediaService& sounds, const QString& path) {
     const QString alias = QFileInfo(path).fileName() == sound::musicFile ? QStringLiteral("MIDI")
                                                                          : QStringLiteral("WAVE");
     const QString command =
         QStringLiteral("open \"%1\" alias %2").arg(QFileInfo(path).absoluteFilePath(), alias);
     const int code = sounds.send(command.toUtf8(), nullptr);
-    if (code == platform::MediaOk) {
+    if (code == media::MediaOk) {
         sounds.send((QStringLiteral("close ") + alias).toUtf8(), nullptr);
     }
     return code;
@@ -76,19 +76,19 @@ QList<Diagnostic> checkPictures(const ContentFolder& folder, const QStringList& 
     return diagnostics;
 }
 
-QList<Diagnostic> checkSounds(const ContentFolder& folder, platform::MediaService& sounds) {
+QList<Diagnostic> checkSounds(const ContentFolder& folder, media::MediaService& sounds) {
     QList<Diagnostic> diagnostics;
     for (const QString& path : filesIn(folder.dat2, QStringLiteral("*.wav"))) {
         switch (tryOpenSound(sounds, path)) {
-        case platform::MediaOk:
+        case media::MediaOk:
             break;
-        case platform::MediaNoDevice:
+        case media::MediaNoDevice:
             diagnostics.append({path, 0, 0,
                                 QStringLiteral("sound not checked: no audio device could be "
                                                "opened"),
                                 Severity::Warning});
             break;
-        case platform::MediaMalformedCommand:
+        case media::MediaMalformedCommand:
             diagnostics.append(error(path, QStringLiteral("the game cannot open this sound: its "
                                                           "path holds a quote or a control "
                                                           "character")));

@@ -7,7 +7,7 @@
 #include <QList>
 #include <QStringList>
 
-namespace platform {
+namespace media {
 class MediaService;
 }
 
@@ -36,6 +36,6 @@ QList<Diagnostic> checkPictures(const ContentFolder& folder, const QStringList& 
 
 // An error for each sound (*.wav) in dat2/ that the media service cannot open; a warning for each
 // it could not try for want of an audio device.
-QList<Diagnostic> checkSounds(const ContentFolder& folder, platform::MediaService& sounds);
+QList<Diagnostic> checkSounds(const ContentFolder& folder, media::MediaService& sounds);
 
 } // namespace content

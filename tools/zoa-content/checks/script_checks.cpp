@@ -1,8 +1,8 @@
 #include "checks/script_checks.h"
 
 #include "figures/rule_events.h"
-#include "platform/script_file.h"
 #include "player/script_line.h"
+#include "text/script_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -58,7 +58,7 @@ void ScriptChecker::run() {
 
 // Reads every line as the game does. Only a regular file is read: a named pipe could block.
 bool ScriptChecker::readLines() {
-    platform::ScriptFile file;
+    text::ScriptFile file;
     if (!QFileInfo(path_).isFile() || !file.open(path_)) {
         return false;
     }

@@ -5,7 +5,7 @@
 #include "commands/exit_status.h"
 #include "commands/pack.h"
 #include "figures/story_figures.h"
-#include "platform/sdl_media_service.h"
+#include "media/sdl_media_service.h"
 
 #include <QCoreApplication>
 
@@ -51,7 +51,7 @@ QString parseCheckArguments(const CommandLine& line, CheckArguments* parsed) {
 
 // The findings of packing the folder, when it holds sources, and of checking the game folder
 // packed from it; each names the author's file where one made the file checked.
-QList<Diagnostic> findings(CheckOptions options, platform::MediaService& sounds) {
+QList<Diagnostic> findings(CheckOptions options, media::MediaService& sounds) {
     const PackedSources packed(options.folder);
     QList<Diagnostic> diagnostics = packed.diagnostics();
     if (packed.failed()) {
@@ -73,7 +73,7 @@ int runCheck(const CommandLine& line) {
         return line.wrongUsage(problem);
     }
     // The sounds are loaded on SDL's dummy device: checking them needs no sound card.
-    platform::SdlMediaService sounds(platform::SdlMediaService::defaultMaxEffectBytes, "dummy");
+    media::SdlMediaService sounds(media::SdlMediaService::defaultMaxEffectBytes, "dummy");
     const QList<Diagnostic> diagnostics = findings(parsed.options, sounds);
     const SeverityCounts counts = countSeverities(diagnostics);
     if (parsed.json) {

@@ -1,7 +1,7 @@
 #include "commands/pack.h"
 
 #include "commands/script_source.h"
-#include "platform/cp932.h"
+#include "text/cp932.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,7 +76,7 @@ void writeRefusedCharacter(PackedScript& packed, QSet<char16_t>& noted, Diagnost
         packed.diagnostics.append(place);
         return;
     }
-    const QByteArray bytes = platform::encodeCp932(QStringView(&standIn, 1)).bytes;
+    const QByteArray bytes = text::encodeCp932(QStringView(&standIn, 1)).bytes;
     packed.bytes += bytes;
     if (!noted.contains(line.at(index).unicode())) {
         noted.insert(line.at(index).unicode());
@@ -105,8 +105,7 @@ PackedScript packScript(const QString& file, const QStringList& lines) {
         // Encode the line piece by piece so that every refused character gets its own report.
         qsizetype from = 0;
         while (from <= line.size()) {
-            const platform::Cp932Encoding encoding =
-                platform::encodeCp932(QStringView(line).sliced(from));
+            const text::Cp932Encoding encoding = text::encodeCp932(QStringView(line).sliced(from));
             packed.bytes += encoding.bytes;
             if (encoding.badIndex < 0) {
                 break;

@@ -5,10 +5,10 @@
 #include "commands/pack.h"
 #include "commands/play_content.h"
 #include "commands/scene_replay.h"
+#include "controls/box.h"
+#include "controls/label.h"
 #include "figures/rule_events.h"
-#include "platform/box.h"
-#include "platform/host_facts.h"
-#include "platform/label.h"
+#include "host/host_facts.h"
 #include "window/fom.h"
 #include "window/game_run.h"
 
@@ -22,7 +22,7 @@ namespace {
 constexpr qulonglong largestCounter = 255;
 
 // The real screen, with the content of the author's folder in place of the program's.
-class ContentHostFacts : public platform::QtHostFacts {
+class ContentHostFacts : public host::QtHostFacts {
 public:
     explicit ContentHostFacts(QString folder)
         : folder_(std::move(folder)) {}

@@ -1,6 +1,6 @@
 #include "figures/simulation.h"
 
-#include "platform/random_source.h"
+#include "host/random_source.h"
 #include "story/scene_selector.h"
 
 #include <QSet>
@@ -13,18 +13,18 @@ namespace {
 constexpr int maxAnswersPerStory = 1000000;
 
 // One story from the title press to the ending. Returns the events it met.
-QSet<QString> playStory(platform::RandomSource& random) {
+QSet<QString> playStory(host::RandomSource& random) {
     QSet<QString> reached;
     story::Counters affinity{};
     std::uint8_t answers = 0;
-    int s = platform::uniformIndex(random.next(), story::selectorValues);
+    int s = host::uniformIndex(random.next(), story::selectorValues);
     for (int step = 0; step < maxAnswersPerStory; ++step) {
         // The game puts caption "a" on a random one of the two choices; the player picks one.
-        const int placedA = platform::uniformIndex(random.next(), 2);
-        const int picked = platform::uniformIndex(random.next(), 2);
+        const int placedA = host::uniformIndex(random.next(), 2);
+        const int picked = host::uniformIndex(random.next(), 2);
         const QString key = picked == placedA ? story::answerA : story::answerB;
         const story::SceneDraw draw = story::drawScene(s, affinity, random);
-        s = platform::uniformIndex(random.next(), story::selectorValues);
+        s = host::uniformIndex(random.next(), story::selectorValues);
         const QString event = story::answeredScene(draw, key, answers).event;
         reached.insert(event);
         if (event == story::endingEventName) {
@@ -37,7 +37,7 @@ QSet<QString> playStory(platform::RandomSource& random) {
 } // namespace
 
 SimulationResult simulateStories(int stories, std::uint32_t seed) {
-    platform::SeededRandom random(seed);
+    host::SeededRandom random(seed);
     SimulationResult result;
     result.stories = stories;
     for (int i = 0; i < stories; ++i) {

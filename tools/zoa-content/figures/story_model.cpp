@@ -1,29 +1,12 @@
 #include "figures/story_model.h"
 
-#include "platform/random_source.h"
+#include "scripted-random/scripted_random.h"
 
 #include <QHash>
 
 namespace content {
 
 namespace {
-
-// Gives the same number at every draw and counts the draws.
-class FixedRandom : public platform::RandomSource {
-public:
-    explicit FixedRandom(float value)
-        : value_(value) {}
-    void seedFromClock() override {}
-    float next() override {
-        ++draws_;
-        return value_;
-    }
-    int draws() const { return draws_; }
-
-private:
-    float value_;
-    int draws_ = 0;
-};
 
 // The names of the game's events, built once each: the same draw always gives the same name.
 const QString& characterEvent(const story::SceneDraw& draw) {
@@ -86,11 +69,11 @@ std::vector<SelectorOutcome> selectorOutcomes(int s, const story::Counters& from
     // A random scene is uniformIndex(r, randomScenes): these draws, one in the middle of each
     // share of [0, 1), give each of them once.
     for (int i = 0; i < story::randomScenes; ++i) {
-        FixedRandom random((static_cast<float>(i) + 0.5f) / story::randomScenes);
+        ScriptedRandom random({(static_cast<float>(i) + 0.5f) / story::randomScenes});
         SelectorOutcome outcome{{}, from, 1.0};
         outcome.draw = story::drawScene(s, outcome.counters, random);
         outcomes.push_back(outcome);
-        if (random.draws() == 0) {
+        if (random.drawsMade() == 0) {
             return outcomes;
         }
     }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class QSocketNotifier;
+
+namespace controls {
+
+// A timer control: while enabled and with an interval above 0 it ticks once per interval.
+// Setting the interval of a running timer starts its count afresh. Ticks follow a fixed schedule
+// kept by the system (a periodic timerfd), so short intervals do not drift by the time spent in
+// each tick; a tick that comes late is delivered once, never made up for.
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    explicit Timer(QObject* parent);
+    ~Timer() override;
+
+    void setInterval(int milliseconds);
+    int interval() const { return interval_; }
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return enabled_; }
+    bool isTicking() const { return ticking_; }
+
+Q_SIGNALS:
+    void tick();
+
+private:
+    void apply();
+    void expired();
+
+    int descriptor_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    int interval_ = 0;
+    bool enabled_ = false;
+    bool ticking_ = false;
+};
+
+} // namespace controls

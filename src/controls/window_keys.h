@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QKeyCombination>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <vector>
+
+class QKeyEvent;
+class QWidget;
+
+namespace controls {
+
+class ClickableWidget;
+
+// The keys of the game window: the keys that reach the window because no control took them (the
+// scroll bars keep theirs). The control with the focus takes the press keys as a left press and
+// release and the right-press keys as a right press when it offers a button; any other key, and
+// one the focused control does not take, goes to the first control bound to it that is shown and
+// enabled. Keys held down act once.
+class WindowKeys : public QObject {
+    Q_OBJECT
+public:
+    enum class Act { PressAndRelease, PressRight, Focus };
+
+    // Return, Enter and Space; the context-menu key and Shift+F10.
+    static QList<QKeyCombination> pressKeys();
+    static QList<QKeyCombination> rightPressKeys();
+
+    explicit WindowKeys(QWidget* window);
+    void bind(const QList<QKeyCombination>& keys, ClickableWidget* control, Act act);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Binding {
+        QKeyCombination key;
+        QPointer<ClickableWidget> control;
+        Act act;
+    };
+    bool takes(QKeyCombination key) const;
+    bool actOnFocused(const QWidget* window, QKeyCombination key);
+    bool actOnBound(QKeyCombination key);
+
+    std::vector<Binding> bindings_;
+};
+
+} // namespace controls

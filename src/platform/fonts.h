@@ -1,9 +1,0 @@
-#pragma once
-
-namespace platform {
-
-// Maps the design's Japanese font names to installed fonts that look alike, keeping the design
-// names first in every font the game sets.
-void installFontSubstitutes();
-
-} // namespace platform
