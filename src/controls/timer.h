@@ -22,7 +22,6 @@ public:
     int interval() const { return interval_; }
     void setEnabled(bool enabled);
     bool isEnabled() const { return enabled_; }
-    bool isTicking() const { return ticking_; }
 
 Q_SIGNALS:
     void tick();

@@ -5,8 +5,6 @@
 
 #include <QKeyEvent>
 
-#include <algorithm>
-
 namespace controls {
 
 namespace {
@@ -52,24 +50,18 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    if (keyEvent->isAutoRepeat()) {
+        return false; // a key held down acts once
+    }
     // The keypad's Enter and digits count as the main keyboard's.
     const QKeyCombination key(keyEvent->modifiers() & ~Qt::KeypadModifier,
                               static_cast<Qt::Key>(keyEvent->key()));
-    if (keyEvent->isAutoRepeat()) {
-        return takes(key); // a key held down acts once
-    }
     auto* window = static_cast<QWidget*>(watched);
     if (!actOnFocused(window, key) && !actOnBound(key)) {
         return false;
     }
     showFocusMark(window, true);
     return true;
-}
-
-bool WindowKeys::takes(QKeyCombination key) const {
-    return pressKeys().contains(key) || rightPressKeys().contains(key) ||
-           std::any_of(bindings_.begin(), bindings_.end(),
-                       [key](const Binding& binding) { return binding.key == key; });
 }
 
 bool WindowKeys::actOnFocused(const QWidget* window, QKeyCombination key) {

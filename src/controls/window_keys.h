@@ -40,7 +40,6 @@ private:
         QPointer<ClickableWidget> control;
         Act act;
     };
-    bool takes(QKeyCombination key) const;
     bool actOnFocused(const QWidget* window, QKeyCombination key);
     bool actOnBound(QKeyCombination key);
 

@@ -24,7 +24,8 @@ void Fom::TimIve_Timer() {
         return;
     }
     readScriptLine();
-    if (player::isPictureLine(scriptLine)) {
+    switch (player::classifyLine(scriptLine)) {
+    case player::LineKind::Picture:
         showPictureLine(scriptLine);
         // The line after a picture line is typed whatever it holds; a picture line with nothing
         // after it ends the event as the end of the script does.
@@ -33,9 +34,12 @@ void Fom::TimIve_Timer() {
             return;
         }
         readScriptLine();
-    } else if (player::isChoiceMarker(scriptLine)) {
+        break;
+    case player::LineKind::ChoiceMarker:
         Qstopn();
         return;
+    case player::LineKind::Text:
+        break;
     }
     if (host::traceEnabled()) {
         host::trace(QStringLiteral("line ") + scriptLine);

@@ -2,19 +2,11 @@
 
 namespace player {
 
-bool isPictureLine(QStringView line) {
-    return line.startsWith(u"img");
-}
-
-bool isChoiceMarker(QStringView line) {
-    return line.startsWith(u'>');
-}
-
 LineKind classifyLine(QStringView line) {
-    if (isPictureLine(line)) {
+    if (line.startsWith(u"img")) {
         return LineKind::Picture;
     }
-    return isChoiceMarker(line) ? LineKind::ChoiceMarker : LineKind::Text;
+    return line.startsWith(u'>') ? LineKind::ChoiceMarker : LineKind::Text;
 }
 
 std::optional<QString> pictureName(QStringView line) {

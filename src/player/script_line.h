@@ -13,10 +13,9 @@ inline constexpr int longestScriptLine = 32766;
 
 enum class LineKind { Picture, ChoiceMarker, Text };
 
-// A picture line begins with exactly "img"; a choice marker with ">". Nothing is folded or trimmed.
-bool isPictureLine(QStringView line);
-bool isChoiceMarker(QStringView line);
-// The kind of a freshly read line, as playback sees it.
+// The kind of a freshly read line, the one classification that playback, the skip and the
+// authors' checks use: a picture line begins with exactly "img", a choice marker with ">", and
+// anything else is text. Nothing is folded or trimmed.
 LineKind classifyLine(QStringView line);
 
 // The picture named by a picture line: characters 5 up to the next-to-last one (character 4 and

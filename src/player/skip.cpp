@@ -21,7 +21,7 @@ void Fom::Lbl_Click() {
     while (!scriptFile.atEnd()) {
         Lbl->setCaption(skipMessage);
         readScriptLine();
-        if (player::isChoiceMarker(scriptLine)) {
+        if (player::classifyLine(scriptLine) == player::LineKind::ChoiceMarker) {
             Qstopn();
             return;
         }

@@ -1,5 +1,34 @@
 #pragma once
 
+// The game's names, short mixed-case abbreviations (Ive event, Stt start, Qst question, opn
+// opening, Fce face, Bak backing, Tim timer, Hscl horizontal scroll bar, Bgm music, Se effect):
+//
+//   Fom            the one window; it owns the game state and the controls below
+//   Lbl            the text window: nine lines typed one character a tick; a click skips
+//   BakLbl         the version label "ZOA Ver1.00", drawn behind the text window
+//   Qst(0), Qst(1) the two choice captions; a click answers
+//   QstBak(i)      the coloured box behind caption i; presses fall through it
+//   Img            the main picture: the title picture ("opn") or the scene's picture
+//   ImgFce         the face of the character met; a click shows its verse
+//   Hscl           the scene selector, 0 to 9: drawn after each answer, read at the next one
+//   HsclTim        the typing speed, milliseconds a character (TimIve's interval)
+//   TimIve         the typing timer; Bgm_Check the music watch (every second)
+//   IveStt         starts an event: its picture, its script, the typing
+//   Qstopn         opens the choice: stops typing, shows the captions in random order
+//   BgmOpn, BgmStt, BgmCls, SeStt   the sound service: music open, start, close; an effect
+//   affinity       one counter a story character (0 to 4): how far its storyline has come
+//   answerCount    answers "a" given at answer scenes in this story; the fifth plays the ending
+//   choiceKeys     "a" or "b": the key of the caption each of Qst(0) and Qst(1) shows
+//   textLines      the text window's lines, 0 the top, 8 the one being typed
+//   linePos        characters of scriptLine typed so far; scriptLine the line read last
+//   eventName      the running event (its script is dat1Path + eventName + ".txt")
+//   dat1Path       the scripts' folder; dat2Path the pictures' and sounds' folder
+//   screenUnit     the layout unit, a 25th of the screen height in 1/1440 inch
+//   bgmLoop        the sound module's flag: the music starts again when it has run out
+//
+// Handlers are named for their control and what happened (Form_Load, Img_MouseDown, Qst_Click,
+// Hscl_Change, TimIve_Timer); arguments for what they carry (iventName, BMPFileName).
+
 #include "sound/sound_module.h"
 #include "text/script_file.h"
 #include "window/layout.h"

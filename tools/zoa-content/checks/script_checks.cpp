@@ -73,13 +73,16 @@ bool ScriptChecker::readLines() {
 bool ScriptChecker::checkAsPlayed() {
     int index = 0;
     while (index < lines_.size()) {
-        if (player::isPictureLine(lines_.at(index))) {
+        switch (player::classifyLine(lines_.at(index))) {
+        case player::LineKind::Picture:
             index = checkPictureLine(index);
-        } else if (player::isChoiceMarker(lines_.at(index))) {
+            break;
+        case player::LineKind::ChoiceMarker:
             checkChoiceBlock(index);
             return true;
-        } else {
+        case player::LineKind::Text:
             ++index;
+            break;
         }
     }
     return false;
@@ -127,7 +130,7 @@ int ScriptChecker::checkPictureLine(int index) {
             QStringLiteral("picture line is the last line: a line of text must follow it"));
         return index + 1;
     }
-    if (player::isChoiceMarker(lines_.at(index + 1))) {
+    if (player::classifyLine(lines_.at(index + 1)) == player::LineKind::ChoiceMarker) {
         add(index + 1, Severity::Warning,
             QStringLiteral("\">\" right after a picture line: it is typed as text when played "
                            "but opens the choice when skipped"));
