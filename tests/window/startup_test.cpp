@@ -21,9 +21,8 @@ QString range(const QScrollBar* bar) {
         .arg(bar->pageStep());
 }
 
-QString font(const QWidget* control) {
-    return control->font().family() + QLatin1Char(' ') +
-           QString::number(control->font().pointSize());
+QString fontName(const QWidget* control) {
+    return control->font().family();
 }
 
 QString stacking(const Fom& fom) {
@@ -59,9 +58,36 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startupLeavesTheTitleWaiting() {
-        GameFixture game;
+    // The window as designed, at two screen heights: each control on its rectangle of the 17 by
+    // 10 grid over the inner area, the fonts, colours, texts and settings, and the title waiting.
+    void windowIsAsDesigned_data() {
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<QString>("fontSizes"); // version label, text window, captions
+        QTest::newRow("768 pixels") << 11520 << "23 11 9";
+        QTest::newRow("1080 pixels") << 16200 << "32 16 12";
+    }
+    void windowIsAsDesigned() {
+        QFETCH(int, screenHeight);
+        QFETCH(QString, fontSizes);
+        GameFixture game(screenHeight);
         Fom& f = game.start();
+        const std::pair<QWidget*, QRectF> design[] = {
+            {f.BakLbl, {0.1, 0.1, 9.8, 9.8}},  {f.Lbl, {0.1, 0.1, 9.8, 9.8}},
+            {f.Hscl, {10.1, 1.1, 2.8, 0.5}},   {f.HsclTim, {10.1, 2.1, 2.8, 0.5}},
+            {f.ImgFce, {13.7, 0.2, 2.8, 2.8}}, {f.Img, {10.1, 3.6, 5.8, 5.8}},
+            {f.Qst[0], {10.1, 5.4, 6.5, 1.8}}, {f.QstBak[0], {10.1, 5.1, 6.8, 1.8}},
+            {f.Qst[1], {10.1, 7.4, 6.5, 1.8}}, {f.QstBak[1], {10.1, 7.1, 6.8, 1.8}}};
+        const double unitX = f.width() / 17.0;
+        const double unitY = f.height() / 10.0;
+        for (const auto& [control, units] : design) {
+            const QRectF expected(units.x() * unitX, units.y() * unitY, units.width() * unitX,
+                                  units.height() * unitY);
+            const QRectF placed = control->geometry();
+            QVERIFY(placed.adjusted(-1, -1, 1, 1).contains(expected) &&
+                    expected.adjusted(-1, -1, 1, 1).contains(placed));
+        }
+        const int unit = screenHeight / 25; // in twips, 15 to a pixel
+        const QSize outerTwips = f.outerSize() * 15;
         const QString folders = f.basePath + " " + f.dat1Path + " " + f.dat2Path;
         const std::pair<QVariant, QVariant> found[] = {
             {game.state(), "title img=opn"},
@@ -75,15 +101,22 @@ private Q_SLOTS:
             {f.Bgm_Check->isEnabled() ? f.Bgm_Check->interval() : 0, 1000},
             {f.sound.bgmLoop, true},
             {QString(folders).replace(game.content.folder(), "F"), "F/ F/dat1/ F/dat2/"},
-            {f.outerSize(), QSize(734, 432)},
+            {qAbs(outerTwips.width() - 17 * unit) < 15, true},
+            {qAbs(outerTwips.height() - 10 * unit) < 15, true},
             {f.minimumSize() == f.maximumSize(), true},
             {bool(f.windowFlags() & Qt::WindowMaximizeButtonHint), false},
             {f.palette().color(QPalette::Window), QColor(30, 0, 30)},
             {f.BakLbl->textColor(), QColor(70, 70, 70)},
             {f.Lbl->textColor(), QColor(0, 250, 90)},
-            {font(f.BakLbl), "HGP創英角ﾎﾟｯﾌﾟ体 32"},
-            {font(f.Lbl), "ＭＳ ゴシック 16"},
-            {font(f.Qst[0]) + ", " + font(f.Qst[1]), "ＭＳ ゴシック 12, ＭＳ ゴシック 12"},
+            {QStringList(
+                 {fontName(f.BakLbl), fontName(f.Lbl), fontName(f.Qst[0]), fontName(f.Qst[1])}),
+             QStringList({"HGP創英角ﾎﾟｯﾌﾟ体", "ＭＳ ゴシック", "ＭＳ ゴシック", "ＭＳ ゴシック"})},
+            {QString("%1 %2 %3")
+                 .arg(f.BakLbl->font().pointSize())
+                 .arg(f.Lbl->font().pointSize())
+                 .arg(f.Qst[1]->font().pointSize()),
+             fontSizes},
+            {f.Qst[0]->font().pointSize(), f.Qst[1]->font().pointSize()},
             {f.Lbl->toolTip() + " " + f.Qst[0]->toolTip() + " " + f.Qst[1]->toolTip(),
              "クリックするとすっ飛ばし くりっくみぃ くりっくみぃ"},
             {f.QstBak[1]->backColor(), QColor(255, 255, 0)},
@@ -99,25 +132,19 @@ private Q_SLOTS:
         }
     }
 
-    // Every control sits on its rectangle of the 17 by 10 grid over the inner area.
-    void controlsArePlacedOnTheGrid() {
+    // Each return to the title reads its picture afresh: a title picture changed meanwhile shows.
+    void titlePictureIsReadAfreshAtEachReturn() {
         GameFixture game;
-        Fom& fom = game.start();
-        const window::Layout layout = window::computeLayout(16200);
-        const double unitX = fom.width() / 17.0;
-        const double unitY = fom.height() / 10.0;
-        const std::pair<QWidget*, window::UnitRect> placed[] = {
-            {fom.Lbl, layout.textWindow},         {fom.Img, layout.mainPicture},
-            {fom.ImgFce, layout.facePicture},     {fom.Hscl, layout.selector},
-            {fom.HsclTim, layout.speedSlider},    {fom.Qst[1], layout.choiceCaption[1]},
-            {fom.QstBak[1], layout.choiceBox[1]}, {fom.BakLbl, layout.versionLabel}};
-        for (const auto& [control, rect] : placed) {
-            const QRectF expected(rect.left * unitX, rect.top * unitY, rect.width * unitX,
-                                  rect.height * unitY);
-            const QRectF off = QRectF(control->geometry()).adjusted(-1, -1, 1, 1);
-            QVERIFY(off.contains(expected) &&
-                    expected.adjusted(-1, -1, 1, 1).contains(control->geometry()));
-        }
+        game.start();
+        const auto titleColour = [&game] {
+            return game.fom().Img->grab().toImage().pixelColor(10, 10);
+        };
+        QCOMPARE(titleColour(), QColor(200, 40, 120));
+        game.content.writePicture("opn", QColor(20, 160, 60));
+        QCOMPARE(game.play("w:zoa:one pleft t5"),
+                 "selector 0 | se2 | event zoa zoa | warning dat2/zoa.bmp | se | line one | se | "
+                 "end zoa | title");
+        QCOMPARE(titleColour(), QColor(20, 160, 60));
     }
 
     // Commands carry the folder's own characters, blanks and Japanese included.
