@@ -78,6 +78,9 @@ released=$(date -u -d "$(dpkg-parsechangelog -l "$debian/changelog" -S Date)" +%
     || fail "the metainfo's newest release is $release, the changelog's $version of $released"
 grep -q "^project(zoa VERSION $version " "$source_dir/CMakeLists.txt" \
     || fail "CMakeLists.txt's project version is not $version"
+screenshot=$(grep -o '<image>[^<]*</image>' "$metainfo" | sed -E 's|.*/([^/<]*)</image>|\1|')
+[ -f "$source_dir/packaging/screenshots/$screenshot" ] \
+    || fail "the metainfo's screenshot $screenshot is not in packaging/screenshots/"
 echo "zoa installs $(dpkg-deb -f "$game" Installed-Size) kB, zoa-data $(dpkg-deb -f "$data" Installed-Size) kB"
 
 if command -v lintian > /dev/null; then
