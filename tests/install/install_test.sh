@@ -46,7 +46,7 @@ wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 start_xvfb 1920x1080
 start_game "$prefix/games/zoa" "$scratch/x11.log" QT_QPA_PLATFORM=xcb
 wait_for "$scratch/x11.log" "zoa.trace: painted" || fail "no window on X11"
-window_class=$(xprop -name ZOA WM_CLASS)
+window_class=$(xprop -id "$(game_window)" WM_CLASS)
 [[ "$window_class" == *", \"$wm_class\"" ]] || fail "$window_class, not the class $wm_class"
 stop_display_servers
 start_weston 1920 1080
