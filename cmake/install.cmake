@@ -1,17 +1,50 @@
-# Installation: the game in a folder of its own with its content beside it, a launcher, the
-# author's tool, the desktop entry, metainfo, icons, manual pages and the package's documents;
-# CPack builds a .deb.
+# Installation: the game in a folder of its own, a launcher, the author's tool, the desktop entry,
+# metainfo, icons and manual pages; the demo story once, under share/games/zoa. debian/ packages
+# this tree.
+#
+#   lib/zoa/zoa                  the game; its dat1/ and dat2/ beside it are links to the story
+#   games/zoa                    the launcher, a link to lib/zoa/zoa
+#   share/games/zoa/dat1/        the packed scripts (code page 932), as the game reads them
+#   share/games/zoa/dat2/        links to the pictures and sounds of the sources below
+#   share/games/zoa/demo/        the story's sources for authors to copy: story/ (UTF-8 scripts),
+#                                pictures/ and sounds/, byte for byte what pack makes of them
 set(ZOA_GAME_FOLDER lib/zoa)
+set(ZOA_STORY_FOLDER share/games/zoa)
 
 install(TARGETS zoa RUNTIME DESTINATION ${ZOA_GAME_FOLDER})
-install(DIRECTORY ${CMAKE_BINARY_DIR}/dat1 ${CMAKE_BINARY_DIR}/dat2 DESTINATION ${ZOA_GAME_FOLDER})
-
-# The launcher is a relative symbolic link: the game follows it to find its content.
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/launcher)
-file(CREATE_LINK ../${ZOA_GAME_FOLDER}/zoa ${CMAKE_BINARY_DIR}/launcher/zoa SYMBOLIC)
-install(FILES ${CMAKE_BINARY_DIR}/launcher/zoa DESTINATION games)
-
 install(TARGETS zoa-content RUNTIME DESTINATION bin)
+
+# Relative symbolic links, made here and installed as links. The game finds its content beside
+# the real program file, so dat1/ and dat2/ are reached through the links from lib/zoa.
+set(ZOA_LINK_FOLDER ${CMAKE_BINARY_DIR}/install-links)
+file(MAKE_DIRECTORY ${ZOA_LINK_FOLDER}/games ${ZOA_LINK_FOLDER}/game)
+file(CREATE_LINK ../${ZOA_GAME_FOLDER}/zoa ${ZOA_LINK_FOLDER}/games/zoa SYMBOLIC)
+foreach(folder dat1 dat2)
+    file(CREATE_LINK ../../${ZOA_STORY_FOLDER}/${folder} ${ZOA_LINK_FOLDER}/game/${folder} SYMBOLIC)
+endforeach()
+install(FILES ${ZOA_LINK_FOLDER}/games/zoa DESTINATION games)
+install(FILES ${ZOA_LINK_FOLDER}/game/dat1 ${ZOA_LINK_FOLDER}/game/dat2
+        DESTINATION ${ZOA_GAME_FOLDER})
+
+set(ZOA_DEMO_FOLDER ${ZOA_STORY_FOLDER}/demo)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/dat1 DESTINATION ${ZOA_STORY_FOLDER})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/content/story DESTINATION ${ZOA_DEMO_FOLDER}
+        FILES_MATCHING PATTERN "*.txt")
+install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2/ DESTINATION ${ZOA_DEMO_FOLDER}/pictures
+        FILES_MATCHING PATTERN "*.bmp")
+install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2/ DESTINATION ${ZOA_DEMO_FOLDER}/sounds
+        FILES_MATCHING PATTERN "*.wav")
+# dat2/ holds one link for each installed picture and sound, so the 9 MB are installed once.
+install(CODE "
+    set(story \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ZOA_STORY_FOLDER}\")
+    file(MAKE_DIRECTORY \"\${story}/dat2\")
+    foreach(kind pictures sounds)
+        file(GLOB names RELATIVE \"\${story}/demo/\${kind}\" \"\${story}/demo/\${kind}/*\")
+        foreach(name IN LISTS names)
+            file(CREATE_LINK \"../demo/\${kind}/\${name}\" \"\${story}/dat2/\${name}\" SYMBOLIC)
+        endforeach()
+    endforeach()
+")
 
 # The desktop entry names the launcher under the prefix used at install time.
 set(ZOA_DESKTOP_FILE ${CMAKE_BINARY_DIR}/packaging/org.zoagame.Zoa.desktop)
@@ -23,61 +56,5 @@ install(CODE "
 install(FILES ${ZOA_DESKTOP_FILE} DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/org.zoagame.Zoa.metainfo.xml DESTINATION share/metainfo)
 install(DIRECTORY ${ZOA_ICON_FOLDER} DESTINATION share/icons)
-
-# Debian keeps manual pages and the changelog compressed, without a name or time stamp inside.
-set(ZOA_DOC_FOLDER ${CMAKE_BINARY_DIR}/doc)
-file(MAKE_DIRECTORY ${ZOA_DOC_FOLDER})
-set(ZOA_COMPRESSED_DOCS)
-foreach(source docs/zoa.6 docs/zoa-content.1 packaging/changelog)
-    get_filename_component(name ${source} NAME)
-    add_custom_command(
-        OUTPUT ${ZOA_DOC_FOLDER}/${name}.gz
-        COMMAND gzip -9n --stdout ${CMAKE_SOURCE_DIR}/${source} > ${ZOA_DOC_FOLDER}/${name}.gz
-        DEPENDS ${CMAKE_SOURCE_DIR}/${source}
-        VERBATIM
-    )
-    list(APPEND ZOA_COMPRESSED_DOCS ${ZOA_DOC_FOLDER}/${name}.gz)
-endforeach()
-add_custom_target(zoa_docs ALL DEPENDS ${ZOA_COMPRESSED_DOCS})
-install(FILES ${ZOA_DOC_FOLDER}/zoa.6.gz DESTINATION share/man/man6)
-install(FILES ${ZOA_DOC_FOLDER}/zoa-content.1.gz DESTINATION share/man/man1)
-install(FILES ${ZOA_DOC_FOLDER}/changelog.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
-        DESTINATION share/doc/zoa)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides
-        DESTINATION share/lintian/overrides RENAME zoa)
-
-# The demo story as an example for authors: one sources folder, its UTF-8 scripts in story/, the
-# pictures and sounds the build made in pictures/ and sounds/, that a copy packs into a game
-# folder ("zoa-content pack demo -o game").
-set(ZOA_EXAMPLE_FOLDER share/doc/zoa/examples/demo)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/content/story DESTINATION ${ZOA_EXAMPLE_FOLDER}
-        FILES_MATCHING PATTERN "*.txt")
-install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2/ DESTINATION ${ZOA_EXAMPLE_FOLDER}/pictures
-        FILES_MATCHING PATTERN "*.bmp")
-install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2/ DESTINATION ${ZOA_EXAMPLE_FOLDER}/sounds
-        FILES_MATCHING PATTERN "*.wav")
-
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME zoa)
-set(CPACK_PACKAGE_VENDOR "ZOA")
-set(CPACK_PACKAGE_CONTACT "ZOA developers <developers@zoagame.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Short Japanese sound novel")
-# Lines of at most 79 characters: the package's control file gives each a leading space.
-set(CPACK_PACKAGE_DESCRIPTION "ZOA types each scene of its story into a nine-line text window,
-shows the scene's picture and the face of the character met, and lets
-the player pick one of two answers.
-
-Includes zoa-content, the story author's tool that packs, checks, maps
-and previews a story.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_STRIP_FILES ON)
-# dpkg-shlibdeps adds the libraries the programs link; SDL and its mixer are opened at run time,
-# Qt's platform plugins are loaded by Qt itself.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libsdl2-2.0-0, libsdl2-mixer-2.0-0, fonts-ipafont-gothic | fonts-noto-cjk")
-# Without it the game still runs on a Wayland desktop, through Xwayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
-include(CPack)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/zoa.6 DESTINATION share/man/man6)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/zoa-content.1 DESTINATION share/man/man1)

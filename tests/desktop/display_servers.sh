@@ -53,6 +53,12 @@ start_weston() {
     done
 }
 
+# game_window: the id of the game's window on the current X display. Qt's client leader, an
+# unmapped window of one pixel, bears the same title, so a look-up by the title alone may find it.
+game_window() {
+    timeout 30 xdotool search --sync --onlyvisible --limit 1 --name '^ZOA$'
+}
+
 # start_game PROGRAM LOG [NAME=VALUE...]: starts the game silently in the background with its
 # trace on, and with the given environment; sets game_pid.
 start_game() {

@@ -25,7 +25,7 @@ show_title() {
     start_game "$game/zoa" "$log" QT_QPA_PLATFORM=xcb "$@"
     wait_for "$log" "zoa.trace: painted" || { cat "$log"; fail "no title painted"; }
     local deadline=$((SECONDS + 10))
-    until import -window ZOA "$capture" && $shown "$capture" > /dev/null; do
+    until import -window "$(game_window)" "$capture" && $shown "$capture" > /dev/null; do
         [ "$SECONDS" -lt "$deadline" ] || fail "$picture shown wrongly: $($shown "$capture")"
         sleep 0.1
     done
