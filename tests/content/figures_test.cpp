@@ -5,7 +5,7 @@
 // chances; the command writes SVG or PNG, fitted to a screen with its text readable.
 #include "figures/simulation.h"
 #include "figures/story_figures.h"
-#include "figures/story_map.h"
+#include "map/story_map.h"
 #include "support/test_content.h"
 #include "support/tool_run.h"
 

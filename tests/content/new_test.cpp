@@ -2,7 +2,7 @@
 // whose scenes play to their choice or back to the title; a folder that already holds anything is
 // left as it was.
 #include "checks/check.h"
-#include "commands/pack.h"
+#include "pack/pack.h"
 #include "platform/sdl_media_service.h"
 #include "support/game_fixture.h"
 #include "support/tool_run.h"

@@ -2,8 +2,8 @@
 // run as the build runs it, errors that name the place and leave the output folder as it was;
 // a whole sources folder packed into a game folder: pictures and sounds in the formats authors
 // make them, turned into the BMP and WAV files the game reads, and what is skipped or refused.
-#include "commands/pack.h"
-#include "commands/script_source.h"
+#include "pack/pack.h"
+#include "pack/script_source.h"
 #include "platform/cp932.h"
 #include "platform/picture.h"
 #include "support/tool_run.h"

@@ -1,11 +1,11 @@
 // zoa-content play: the real game window carries a story on at any event, with the counters
 // given, and plays on by the game's rules; with --watch it plays the event again at each save.
 #include "commands/play_command.h"
-#include "commands/play_content.h"
-#include "commands/scene_replay.h"
+#include "pack/play_content.h"
 #include "platform/label.h"
 #include "platform/picture.h"
 #include "platform/timer.h"
+#include "preview/scene_replay.h"
 #include "support/game_fixture.h"
 
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "checks/check.h"
 #include "checks/json_output.h"
 #include "commands/exit_status.h"
-#include "commands/pack.h"
 #include "figures/story_figures.h"
+#include "pack/pack.h"
 #include "platform/sdl_media_service.h"
 
 #include <QCoreApplication>

@@ -3,9 +3,9 @@
 #include "checks/content_folder.h"
 #include "commands/command_line.h"
 #include "commands/exit_status.h"
-#include "commands/pack.h"
 #include "figures/story_figures.h"
-#include "figures/story_map.h"
+#include "map/story_map.h"
+#include "pack/pack.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "commands/new_command.h"
 
 #include "commands/exit_status.h"
-#include "commands/new_story.h"
+#include "new_story/new_story.h"
 
 #include <QGuiApplication>
 

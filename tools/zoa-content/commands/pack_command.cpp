@@ -1,7 +1,7 @@
 #include "commands/pack_command.h"
 
 #include "commands/exit_status.h"
-#include "commands/pack.h"
+#include "pack/pack.h"
 
 #include <QCoreApplication>
 

@@ -2,13 +2,13 @@
 
 #include "commands/command_line.h"
 #include "commands/exit_status.h"
-#include "commands/pack.h"
-#include "commands/play_content.h"
-#include "commands/scene_replay.h"
 #include "figures/rule_events.h"
+#include "pack/pack.h"
+#include "pack/play_content.h"
 #include "platform/box.h"
 #include "platform/host_facts.h"
 #include "platform/label.h"
+#include "preview/scene_replay.h"
 #include "window/fom.h"
 #include "window/game_run.h"
 

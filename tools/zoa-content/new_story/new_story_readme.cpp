@@ -1,4 +1,4 @@
-#include "commands/new_story_readme.h"
+#include "new_story/new_story_readme.h"
 
 namespace content {
 

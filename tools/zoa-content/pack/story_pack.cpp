@@ -1,5 +1,5 @@
-#include "commands/media_source.h"
-#include "commands/pack.h"
+#include "pack/media_source.h"
+#include "pack/pack.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,6 +1,6 @@
-#include "commands/scene_replay.h"
+#include "preview/scene_replay.h"
 
-#include "commands/play_content.h"
+#include "pack/play_content.h"
 #include "window/fom.h"
 
 namespace content {

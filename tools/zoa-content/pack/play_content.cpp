@@ -1,6 +1,6 @@
-#include "commands/play_content.h"
+#include "pack/play_content.h"
 
-#include "commands/pack.h"
+#include "pack/pack.h"
 
 #include <QRegularExpression>
 

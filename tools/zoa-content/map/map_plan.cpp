@@ -1,4 +1,4 @@
-#include "figures/map_plan.h"
+#include "map/map_plan.h"
 
 #include <QMap>
 

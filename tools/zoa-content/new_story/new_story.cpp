@@ -1,10 +1,10 @@
-#include "commands/new_story.h"
+#include "new_story/new_story.h"
 
 #include "checks/long_plays.h"
 #include "checks/media_checks.h"
-#include "commands/new_story_readme.h"
 #include "figures/rule_events.h"
 #include "figures/story_figures.h"
+#include "new_story/new_story_readme.h"
 #include "pictures.h"
 #include "placeholders.h"
 #include "portraits.h"

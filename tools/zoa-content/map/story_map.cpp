@@ -1,7 +1,7 @@
-#include "figures/story_map.h"
+#include "map/story_map.h"
 
 #include "figures/figure_text.h"
-#include "figures/map_plan.h"
+#include "map/map_plan.h"
 
 #include <QFile>
 #include <QFileInfo>

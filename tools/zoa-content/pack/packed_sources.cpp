@@ -1,4 +1,4 @@
-#include "commands/pack.h"
+#include "pack/pack.h"
 
 #include <QDir>
 #include <QFileInfo>

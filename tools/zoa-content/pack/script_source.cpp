@@ -1,4 +1,4 @@
-#include "commands/script_source.h"
+#include "pack/script_source.h"
 
 namespace content {
 

@@ -1,4 +1,4 @@
-#include "commands/media_source.h"
+#include "pack/media_source.h"
 
 #include "wave_file.h"
 

@@ -1,6 +1,5 @@
-#include "commands/pack.h"
-
-#include "commands/script_source.h"
+#include "pack/pack.h"
+#include "pack/script_source.h"
 #include "platform/cp932.h"
 
 #include <QDir>

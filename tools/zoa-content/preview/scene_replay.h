@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commands/folder_watcher.h"
 #include "commands/play_command.h"
+#include "preview/folder_watcher.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "commands/folder_watcher.h"
+#include "preview/folder_watcher.h"
 
 #include <QDirIterator>
 
