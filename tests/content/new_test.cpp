@@ -2,7 +2,7 @@
 // whose scenes play to their choice or back to the title; a folder that already holds anything is
 // left as it was.
 #include "checks/check.h"
-#include "pack/pack.h"
+#include "pack/script_pack.h"
 #include "platform/sdl_media_service.h"
 #include "support/game_fixture.h"
 #include "support/tool_run.h"
@@ -44,9 +44,8 @@ private Q_SLOTS:
     // can be read: check finds no error and no warning.
     void newStoryChecksClean() {
         platform::SdlMediaService sounds(platform::SdlMediaService::defaultMaxEffectBytes, "dummy");
-        content::CheckOptions options;
-        options.folder = game_;
-        const QList<content::Diagnostic> found = content::checkContent(options, sounds);
+        const QList<content::Diagnostic> found =
+            content::checkContent(content::ContentFolder(game_), {}, &sounds);
         const content::SeverityCounts counts = content::countSeverities(found);
         QVERIFY2(counts.errors == 0 && counts.warnings == 0, qPrintable(printed(found)));
     }

@@ -2,7 +2,7 @@
 // run as the build runs it, errors that name the place and leave the output folder as it was;
 // a whole sources folder packed into a game folder: pictures and sounds in the formats authors
 // make them, turned into the BMP and WAV files the game reads, and what is skipped or refused.
-#include "pack/pack.h"
+#include "pack/script_pack.h"
 #include "pack/script_source.h"
 #include "platform/cp932.h"
 #include "platform/picture.h"
@@ -236,7 +236,6 @@ private Q_SLOTS:
             const auto row = [story](const char* name, const char* mistake) {
                 QTest::addRow("%s%s", name, story ? ", -o" : "") << QString(mistake) << story;
             };
-            row("missing sources folder", "missing");
             row("sources folder without scripts", "empty");
             row("output folder is the sources folder", "same");
         }
@@ -249,9 +248,7 @@ private Q_SLOTS:
         Folders folders;
         QString sources = folders.sources();
         QString output = story ? folders.game() : folders.output();
-        if (mistake == QLatin1String("missing")) {
-            sources = folders.dir.filePath(QStringLiteral("nowhere"));
-        } else if (mistake == QLatin1String("same")) {
+        if (mistake == QLatin1String("same")) {
             writeBytes(sources + QStringLiteral("/zoa.txt"), "ソ\n");
             output = sources + QStringLiteral("/.");
         } else if (mistake == QLatin1String("game folder")) {
@@ -267,6 +264,59 @@ private Q_SLOTS:
         } else {
             QVERIFY(!QFileInfo::exists(output));
         }
+    }
+
+    // Each row: a change to the sources after a first pack, and what the pack again reports;
+    // then the game folder holds the first pack's files as they were, but for those of sources
+    // that are gone, and a file an author put there stays.
+    void packAgainLeavesTheGameFolderExact_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<long>("fileSizeLimit");
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QStringList>("gone");
+        QTest::newRow("a source deleted") << "-a_0.txt" << 0L << "" << QStringList{"dat1/a_0.txt"};
+        QTest::newRow("a write that fails")
+            << "zoa.txt" << 100L << "<G>/dat2/opn.bmp: error: cannot write: File too large\n"
+            << QStringList{};
+        QTest::newRow("a FLAC announcing 2^36 samples in 42 bytes")
+            << "se.flac" << 0L
+            << "<S>/se.flac: error: cannot be read as a sound: it holds 0 of the 68719476735 "
+               "frames its header announces\n"
+            << QStringList{};
+    }
+    void packAgainLeavesTheGameFolderExact() {
+        QFETCH(QString, change);
+        QFETCH(long, fileSizeLimit);
+        QFETCH(QString, report);
+        QFETCH(QStringList, gone);
+        Folders folders;
+        for (const char* name : {"zoa.txt", "a_0.txt", "opn.png"}) {
+            makeSource(folders.source(name));
+        }
+        QCOMPARE(packStory(folders).exitCode, 0);
+        writeBytes(folders.game() + "/dat2/mine.bmp", "an author's own file");
+        QStringList files = filesUnder(folders.game());
+        const QByteArray opening = readBytes(folders.game() + "/dat1/zoa.txt");
+
+        if (change.startsWith('-')) {
+            QVERIFY(QFile::remove(folders.source(change.mid(1))));
+        } else if (change.endsWith(".flac")) {
+            writeBytes(folders.source(change),
+                       QByteArray::fromHex("664c614380000022100010000000000000000ac442ffffffffff"
+                                           "00000000000000000000000000000000"));
+        } else {
+            writeBytes(folders.source(change), "changed\n");
+        }
+        const ToolRun run =
+            runTool(ZOA_CONTENT_TOOL, {"pack", folders.sources(), "-o", folders.game()}, false,
+                    fileSizeLimit);
+        QCOMPARE(run.err, report.replace("<G>", folders.game()).replace("<S>", folders.sources()));
+        QCOMPARE(run.exitCode, report.isEmpty() ? 0 : 1);
+        for (const QString& file : gone) {
+            files.removeOne(file);
+        }
+        QCOMPARE(filesUnder(folders.game()), files);
+        QCOMPARE(readBytes(folders.game() + "/dat1/zoa.txt"), opening);
     }
 
     // Each row: the note on the typed character, which names the character, the code written and
@@ -436,7 +486,7 @@ private Q_SLOTS:
         row({"sounds/bgm.ogg"}, "not a sound\n", sound, {});
         row({"se2.flac"}, "", sound, {});
 
-        const QString twice = "%2: error: packs to %3, as %1 does\n";
+        const QString twice = "%2: error: packs to %3, as %1 does: keep one of the two\n";
         row({"pictures/a.jpg", "pictures/a.png"}, {}, twice.arg("%1", "%2", "dat2/a.bmp"), {});
         row({"se.ogg", "se.wav"}, {}, twice.arg("%1", "%2", "dat2/se.wav"), {});
         row({"one/b.txt", "two/b.txt"}, {}, twice.arg("%1", "%2", "dat1/b.txt"), {});

@@ -1,7 +1,7 @@
 // zoa-content play: the real game window carries a story on at any event, with the counters
 // given, and plays on by the game's rules; with --watch it plays the event again at each save.
 #include "commands/play_command.h"
-#include "pack/play_content.h"
+#include "pack/story_content.h"
 #include "platform/label.h"
 #include "platform/picture.h"
 #include "platform/timer.h"
@@ -38,17 +38,18 @@ QString makeSources(const TestContent& content) {
 // Plays char25 with --watch over the folder, typing fast; the content packs once first, its
 // diagnostics written to report. Returns what is wrong with the command line.
 QString playWatched(GameFixture& game, const QString& folder,
-                    std::unique_ptr<content::PlayContent>& played, std::FILE* report = stderr) {
+                    std::unique_ptr<content::StoryContent>& played, std::FILE* report = stderr) {
     content::PlayCommand command;
     const QString problem = content::parsePlayArguments(
         {"char25", folder, "--watch", "--affinity", "3,4,2,5,1"}, QString(), &command);
-    played = std::make_unique<content::PlayContent>(command.folder, report);
+    played = std::make_unique<content::StoryContent>(command.folder);
     played->pack();
+    content::printDiagnostics(played->packDiagnostics(), report);
     game.host = platform::FixedHostFacts(played->gameFolder(), 16200);
     Fom& fom = game.start();
     fom.TimIve->setInterval(1);
     content::startPlay(fom, command);
-    new content::SceneReplay(fom, command, *played);
+    new content::SceneReplay(fom, command, *played, report);
     return problem;
 }
 
@@ -143,7 +144,7 @@ private Q_SLOTS:
         writeScenes(game.content);
         game.random.setValues({0.75f, 0.2f});
         const QString folder = sources ? makeSources(game.content) : game.content.folder();
-        std::unique_ptr<content::PlayContent> played;
+        std::unique_ptr<content::StoryContent> played;
         QCOMPARE(playWatched(game, folder, played), QString());
         Fom& fom = game.fom();
         QTRY_VERIFY_WITH_TIMEOUT(game.shown().contains("char25"), 3000);
@@ -182,7 +183,7 @@ private Q_SLOTS:
         writeScenes(game.content);
         const QString folder = makeSources(game.content);
         std::FILE* report = std::tmpfile();
-        std::unique_ptr<content::PlayContent> played;
+        std::unique_ptr<content::StoryContent> played;
         QCOMPARE(playWatched(game, folder, played, report), QString());
         game.fom().Lbl_Click();
         const QString shown = game.shown();
@@ -206,14 +207,14 @@ private Q_SLOTS:
         QTest::newRow("a packed picture") << "cannot read the picture <G>/dat2/char2.bmp"
                                           << "cannot read the picture <S>/pictures/char2.bmp";
         QTest::newRow("a file no source made") << "cannot read the script <G>/dat1/none.txt"
-                                               << "cannot read the script <S>/none.txt";
+                                               << "cannot read the script <S>/story/none.txt";
     }
     void messagesNameTheSources() {
         QFETCH(QString, message);
         QFETCH(QString, named);
         TestContent story;
         writeScenes(story);
-        content::PlayContent played(makeSources(story));
+        content::StoryContent played(makeSources(story));
         QVERIFY(played.pack());
         const auto withFolders = [&](QString text) {
             return text.replace("<G>", played.gameFolder()).replace("<S>", story.folder());

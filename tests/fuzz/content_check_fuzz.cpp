@@ -62,9 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     content::CheckOptions options;
-    options.folder = folder;
     options.plays = 20;
-    const QList<content::Diagnostic> diagnostics = content::checkContent(options, sounds);
+    const QList<content::Diagnostic> diagnostics =
+        content::checkContent(content::ContentFolder(folder), options, &sounds);
     if (!sorted(diagnostics)) {
         std::abort();
     }

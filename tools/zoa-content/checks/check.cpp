@@ -8,6 +8,7 @@
 #include "figures/figure_text.h"
 #include "figures/simulation.h"
 #include "figures/story_figures.h"
+#include "pack/story_content.h"
 
 #include <algorithm>
 
@@ -22,8 +23,8 @@ QString counted(int count, const char* singular, const char* plural) {
 
 } // namespace
 
-QList<Diagnostic> checkContent(const CheckOptions& options, platform::MediaService& sounds) {
-    const ContentFolder folder(options.folder);
+QList<Diagnostic> checkContent(const ContentFolder& folder, const CheckOptions& options,
+                               platform::MediaService* sounds) {
     QList<Diagnostic> diagnostics = checkReachability(folder);
     if (options.plays > 0) {
         const SimulationResult simulated = simulateStories(options.plays, options.seed);
@@ -35,7 +36,25 @@ QList<Diagnostic> checkContent(const CheckOptions& options, platform::MediaServi
     diagnostics += scripts.diagnostics;
     diagnostics += checkFixedFiles(folder);
     diagnostics += checkPictures(folder, scripts.pictures);
-    diagnostics += checkSounds(folder, sounds);
+    if (sounds != nullptr) {
+        diagnostics += checkSounds(folder, *sounds);
+    }
+    sortDiagnostics(diagnostics);
+    return diagnostics;
+}
+
+QList<Diagnostic> checkStory(const StoryContent& content, const CheckOptions& options,
+                             platform::MediaService* sounds) {
+    QList<Diagnostic> diagnostics = content.packDiagnostics();
+    if (hasErrors(diagnostics)) {
+        return diagnostics;
+    }
+    ContentFolder folder(content.gameFolder());
+    folder.named = [&content](const QString& path) { return content.authorPath(path); };
+    for (Diagnostic checked : checkContent(folder, options, sounds)) {
+        checked.file = content.authorPath(checked.file);
+        diagnostics.append(checked);
+    }
     sortDiagnostics(diagnostics);
     return diagnostics;
 }

@@ -3,7 +3,6 @@
 #include "figures/figure_text.h"
 #include "map/map_plan.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
@@ -315,7 +314,7 @@ StoryMap::~StoryMap() {
     agclose(graph_);
 }
 
-StoryMap::Drawn StoryMap::render(const QString& path, const QString& format, QSize fitIn) const {
+StoryMap::Drawn StoryMap::render(const QString& format, QSize fitIn) const {
     GVC_t* context = gvContext();
     Drawn drawn;
     if (gvLayout(context, graph_, "dot") != 0) {
@@ -326,10 +325,14 @@ StoryMap::Drawn StoryMap::render(const QString& path, const QString& format, QSi
             drawn.fits = fitting >= readableDpi();
             GD_drawing(graph_)->dpi = std::max(fitting, readableDpi());
         }
-        if (gvRenderFilename(context, graph_, format.toUtf8().constData(),
-                             QFile::encodeName(path).constData()) != 0) {
-            drawn.problem = QStringLiteral("Graphviz could not write %1").arg(path);
+        char* data = nullptr;
+        unsigned int size = 0;
+        if (gvRenderData(context, graph_, format.toUtf8().constData(), &data, &size) != 0) {
+            drawn.problem = QStringLiteral("Graphviz could not draw the map as %1").arg(format);
+        } else {
+            drawn.bytes = QByteArray(data, static_cast<qsizetype>(size));
         }
+        gvFreeRenderData(data);
         gvFreeLayout(context, graph_);
     }
     gvFreeContext(context);

@@ -3,6 +3,7 @@
 #include "checks/content_folder.h"
 #include "figures/story_figures.h"
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 
@@ -27,14 +28,15 @@ public:
     Agraph_s* graph() const { return graph_; }
 
     struct Drawn {
+        QByteArray bytes; // the drawing in the format asked for
         QString problem;  // what went wrong, or an empty text
         bool fits = true; // in the size asked for, with its text readable
     };
 
-    // Lays the map out with Graphviz's dot and writes it to the file in the format given ("svg",
-    // "png"). Given a size, the map is scaled to fit it, but never so far that its text is less
-    // than 10 pixels high.
-    Drawn render(const QString& path, const QString& format, QSize fitIn = {}) const;
+    // Lays the map out with Graphviz's dot and draws it in the format given ("svg", "png"). Given
+    // a size, the map is scaled to fit it, but never so far that its text is less than 10 pixels
+    // high.
+    Drawn render(const QString& format, QSize fitIn = {}) const;
 
 private:
     Agraph_s* graph_ = nullptr;

@@ -1,23 +1,27 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
+
+class QIODevice;
 
 namespace content {
 
-// A picture or sound source turned into the file the game reads: its bytes, or why the source
-// could not be read (then the bytes are empty).
-struct ConvertedMedia {
-    QByteArray bytes;
-    QString problem;
-};
+// Picture and sound sources written as the files the game reads. Each returns why the source
+// could not be read or written, or an empty text; whatever the file holds, broken or hostile,
+// what is read stays bounded.
 
 // Any picture Qt reads, as an uncompressed 24-bit BMP of the same size; transparent parts are
-// laid on white. An animation gives its first frame.
-ConvertedMedia pictureAsBmp(const QString& path);
+// laid on white and an animation gives its first frame. Qt's allocation limit bounds the picture
+// read, as it bounds the game's.
+QString writePictureAsBmp(const QString& path, QIODevice& out);
 
-// Any sound libsndfile reads (WAV, Ogg Vorbis, FLAC, ...), as a 16-bit PCM WAV file with the
-// same sample rate and channels.
-ConvertedMedia soundAsWav(const QString& path);
+// Any sound libsndfile reads (WAV, Ogg Vorbis, FLAC, ...), as a 16-bit PCM WAV file with the same
+// sample rate and channels. The samples are read piece by piece to the end of the sound, never
+// more than maxBytes of them once written; a sound that holds fewer frames than its header
+// announces is refused.
+QString writeSoundAsWav(const QString& path, QIODevice& out, qint64 maxBytes);
+
+// The most bytes of samples a WAV file can hold.
+inline constexpr qint64 largestWaveData = 0xFFFFFFFFLL - 36;
 
 } // namespace content

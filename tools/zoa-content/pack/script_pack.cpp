@@ -1,11 +1,12 @@
-#include "pack/pack.h"
+#include "pack/script_pack.h"
+
+#include "pack/pack_writer.h"
 #include "pack/script_source.h"
 #include "platform/cp932.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace content {
@@ -89,11 +90,6 @@ Diagnostic wholeFileError(const QString& file, const QString& message) {
     return {file, 0, 0, message};
 }
 
-struct Source {
-    QString name; // the file name, kept for the output
-    QString path; // as shown in diagnostics
-};
-
 } // namespace
 
 PackedScript packScript(const QString& file, const QStringList& lines) {
@@ -148,39 +144,25 @@ PackResult packFolder(const QString& sources, const QString& folder) {
             folder, QStringLiteral("the output folder is the sources folder; nothing written")));
         return result;
     }
-
-    QList<Source> files;
-    for (const QString& name :
-         sourceDir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-        files.append({name, sourceDir.filePath(name)});
-    }
-    if (files.isEmpty()) {
+    const QStringList names =
+        sourceDir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+    if (names.isEmpty()) {
         result.diagnostics.append(wholeFileError(sources, QStringLiteral("no scripts (*.txt)")));
         return result;
     }
-
-    QList<QByteArray> packed;
-    for (const Source& source : files) {
-        packed.append(packScriptFile(source.path, result.diagnostics));
-    }
-    if (hasErrors(result.diagnostics)) {
-        return result;
-    }
-
-    if (!QDir().mkpath(folder)) {
-        result.diagnostics.append(wholeFileError(folder, QStringLiteral("cannot make the folder")));
-        return result;
-    }
-    const QDir outputDir(folder);
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString path = outputDir.filePath(files.at(i).name);
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(packed.at(i)) != packed.at(i).size() ||
-            !file.commit()) {
-            result.diagnostics.append(wholeFileError(path, file.errorString()));
-            return result;
+    PackWriter writer(folder, false);
+    for (const QString& name : names) {
+        const QByteArray bytes = packScriptFile(sourceDir.filePath(name), result.diagnostics);
+        QFile* out = writer.open(name);
+        if (out == nullptr || out->write(bytes) != bytes.size() || !writer.close()) {
+            break;
         }
-        result.written.append(path);
+    }
+    if (writer.problem().message.isEmpty() && !hasErrors(result.diagnostics)) {
+        writer.commit();
+    }
+    if (!writer.problem().message.isEmpty()) {
+        result.diagnostics.append(writer.problem());
     }
     return result;
 }

@@ -1,18 +1,19 @@
+#include "pack/story_pack.h"
+
 #include "pack/media_source.h"
-#include "pack/pack.h"
+#include "pack/pack_writer.h"
+#include "pack/script_pack.h"
+#include "platform/sdl_media_service.h"
+#include "sound/sound_module.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
+#include <QRegularExpression>
 
 namespace content {
 
 namespace {
-
-enum class Kind { Script, Picture, Sound, Skipped, Unknown };
 
 // README files, hidden files and the leftovers of editors are no part of the story.
 bool skippedSilently(const QString& name) {
@@ -38,27 +39,13 @@ bool isSoundSuffix(const QString& suffix) {
     return false;
 }
 
-Kind kindOf(const QFileInfo& file) {
-    if (skippedSilently(file.fileName())) {
-        return Kind::Skipped;
-    }
-    const QString suffix = file.suffix().toLower();
-    if (suffix == QLatin1String("txt")) {
-        return Kind::Script;
-    }
-    if (isSoundSuffix(suffix)) {
-        return Kind::Sound;
-    }
-    return isPictureSuffix(suffix) ? Kind::Picture : Kind::Unknown;
-}
-
 // The file a source is packed to, relative to the game folder.
-QString outputName(Kind kind, const QFileInfo& file) {
+QString outputName(SourceKind kind, const QFileInfo& file) {
     const QString name = file.completeBaseName();
     switch (kind) {
-    case Kind::Script:
+    case SourceKind::Script:
         return QStringLiteral("dat1/") + name + QStringLiteral(".txt");
-    case Kind::Picture:
+    case SourceKind::Picture:
         return QStringLiteral("dat2/") + name + QStringLiteral(".bmp");
     default:
         return QStringLiteral("dat2/") + name + QStringLiteral(".wav");
@@ -92,83 +79,83 @@ QStringList sourceFiles(const QDir& sources) {
     return files;
 }
 
-struct Output {
-    QString name;   // relative to the game folder
-    QString source; // the author's file
-    QByteArray bytes;
-};
-
 Diagnostic wholeFileProblem(const QString& file, const QString& message,
                             Severity severity = Severity::Error) {
     return {file, 0, 0, message, severity};
 }
 
-QByteArray packMedia(Kind kind, const QString& path, QList<Diagnostic>& diagnostics) {
-    const ConvertedMedia converted = kind == Kind::Picture ? pictureAsBmp(path) : soundAsWav(path);
-    if (!converted.problem.isEmpty()) {
-        diagnostics.append(wholeFileProblem(path, converted.problem));
-    }
-    return converted.bytes;
+// The game plays an effect from memory, up to a size; the music streams, up to what a WAV holds.
+qint64 largestSound(const QString& output) {
+    return output == QStringLiteral("dat2/") + sound::musicFile
+               ? largestWaveData
+               : platform::SdlMediaService::defaultMaxEffectBytes;
 }
 
-// Reads and converts every source; the outputs are complete only when no error was found.
-QList<Output> packSources(const QDir& sources, QList<Diagnostic>& diagnostics) {
-    QList<Output> outputs;
+// Writes the source as the game's file; returns why it cannot be read, or an empty text.
+QString writeOutput(SourceKind kind, const QString& path, const QString& name, QFile& out,
+                    QList<Diagnostic>& diagnostics) {
+    switch (kind) {
+    case SourceKind::Script: {
+        const QByteArray bytes = packScriptFile(path, diagnostics);
+        return out.write(bytes) == bytes.size() ? QString() : out.errorString();
+    }
+    case SourceKind::Picture:
+        return writePictureAsBmp(path, out);
+    default:
+        return writeSoundAsWav(path, out, largestSound(name));
+    }
+}
+
+// Reads and writes every source into the pack; complete only when no error was found.
+void packSources(const QDir& sources, PackWriter& writer, PackResult& result) {
     QHash<QString, QString> sourceOfName;
     for (const QString& path : sourceFiles(sources)) {
         const QFileInfo file(path);
-        const Kind kind = kindOf(file);
-        if (kind == Kind::Skipped) {
+        const SourceKind kind = kindOf(file);
+        if (kind == SourceKind::Skipped) {
             continue;
         }
-        if (kind == Kind::Unknown) {
-            diagnostics.append(wholeFileProblem(
+        if (kind == SourceKind::Unknown) {
+            result.diagnostics.append(wholeFileProblem(
                 path, QStringLiteral("not a script, picture or sound; skipped"), Severity::Note));
             continue;
         }
         const QString name = outputName(kind, file);
         if (sourceOfName.contains(name)) {
-            diagnostics.append(wholeFileProblem(
-                path,
-                QStringLiteral("packs to %1, as %2 does").arg(name, sourceOfName.value(name))));
+            result.diagnostics.append(wholeFileProblem(
+                path, QStringLiteral("packs to %1, as %2 does: keep one of the two")
+                          .arg(name, sourceOfName.value(name))));
             continue;
         }
         sourceOfName.insert(name, path);
-        QByteArray bytes = kind == Kind::Script ? packScriptFile(path, diagnostics)
-                                                : packMedia(kind, path, diagnostics);
-        outputs.append({name, path, std::move(bytes)});
-    }
-    return outputs;
-}
-
-// A file that holds the bytes already is left as it is, so that packing again into the same
-// folder (play --watch does at each save) writes, and waits for the disk, only for what changed.
-bool holds(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
-}
-
-void writeOutputs(const QString& gameFolder, const QList<Output>& outputs, PackResult& result) {
-    const QDir game(gameFolder);
-    for (const QString& sub : {QStringLiteral("dat1"), QStringLiteral("dat2")}) {
-        if (!game.mkpath(sub)) {
-            result.diagnostics.append(
-                wholeFileProblem(game.filePath(sub), QStringLiteral("cannot make the folder")));
+        QFile* out = writer.open(name);
+        if (out == nullptr) {
             return;
         }
-    }
-    for (const Output& output : outputs) {
-        const QString path = game.filePath(output.name);
-        QSaveFile file(path);
-        if (!holds(path, output.bytes) &&
-            (!file.open(QIODevice::WriteOnly) || file.write(output.bytes) != output.bytes.size() ||
-             !file.commit())) {
-            result.diagnostics.append(wholeFileProblem(path, file.errorString()));
+        const QString problem = writeOutput(kind, path, name, *out, result.diagnostics);
+        if (!writer.close()) {
             return;
         }
-        result.written.append(path);
-        result.sourceOf.insert(path, output.source);
+        if (!problem.isEmpty()) {
+            result.diagnostics.append(wholeFileProblem(path, problem));
+        }
+        result.sourceOf.insert(name, path);
     }
+}
+
+// Why the folders cannot be packed one into the other, or an empty text.
+QString refusal(const QString& sources, const QString& gameFolder) {
+    if (!QFileInfo(sources).isDir()) {
+        return QStringLiteral("no such folder");
+    }
+    if (isGameFolder(sources)) {
+        return QStringLiteral("a game folder already (it holds dat1/), not sources");
+    }
+    const QFileInfo output(gameFolder);
+    if (output.exists() && output.canonicalFilePath() == QFileInfo(sources).canonicalFilePath()) {
+        return QStringLiteral("the output folder is the sources folder; nothing written");
+    }
+    return {};
 }
 
 } // namespace
@@ -177,42 +164,41 @@ bool isGameFolder(const QString& folder) {
     return QFileInfo(QDir(folder).filePath(QStringLiteral("dat1"))).isDir();
 }
 
-bool isSourcesFolder(const QString& folder) {
-    return QFileInfo(folder).isDir() && !isGameFolder(folder);
+SourceKind kindOf(const QFileInfo& file) {
+    if (skippedSilently(file.fileName())) {
+        return SourceKind::Skipped;
+    }
+    const QString suffix = file.suffix().toLower();
+    if (suffix == QLatin1String("txt")) {
+        return SourceKind::Script;
+    }
+    if (isSoundSuffix(suffix)) {
+        return SourceKind::Sound;
+    }
+    return isPictureSuffix(suffix) ? SourceKind::Picture : SourceKind::Unknown;
 }
 
 PackResult packStory(const QString& sources, const QString& gameFolder) {
     PackResult result;
+    const QString refused = refusal(sources, gameFolder);
+    if (!refused.isEmpty()) {
+        result.diagnostics.append(wholeFileProblem(sources, refused));
+        return result;
+    }
     const QDir sourceDir(sources);
-    if (!sourceDir.exists()) {
-        result.diagnostics.append(wholeFileProblem(sources, QStringLiteral("no such folder")));
+    PackWriter writer(gameFolder, true);
+    packSources(sourceDir, writer, result);
+    if (!writer.problem().message.isEmpty()) {
+        result.diagnostics.append(writer.problem());
         return result;
     }
-    if (isGameFolder(sources)) {
-        result.diagnostics.append(wholeFileProblem(
-            sources, QStringLiteral("a game folder already (it holds dat1/), not sources")));
-        return result;
-    }
-    const QFileInfo output(gameFolder);
-    if (output.exists() && output.canonicalFilePath() == QFileInfo(sources).canonicalFilePath()) {
-        result.diagnostics.append(wholeFileProblem(
-            gameFolder,
-            QStringLiteral("the output folder is the sources folder; nothing written")));
-        return result;
-    }
-    QList<Output> outputs = packSources(sourceDir, result.diagnostics);
-    const bool noScripts = std::none_of(outputs.cbegin(), outputs.cend(), [](const Output& o) {
-        return o.name.startsWith(QLatin1String("dat1/"));
-    });
-    if (noScripts) {
+    const QStringList outputs = result.sourceOf.keys();
+    if (outputs.filter(QRegularExpression(QStringLiteral("^dat1/"))).isEmpty()) {
         result.diagnostics.append(wholeFileProblem(sources, QStringLiteral("no scripts (*.txt)")));
     }
-    if (hasErrors(result.diagnostics)) {
-        return result;
+    if (!hasErrors(result.diagnostics) && !writer.commit()) {
+        result.diagnostics.append(writer.problem());
     }
-    std::sort(outputs.begin(), outputs.end(),
-              [](const Output& a, const Output& b) { return a.name < b.name; });
-    writeOutputs(gameFolder, outputs, result);
     return result;
 }
 

@@ -1,15 +1,17 @@
 #pragma once
 
-#include "commands/play_command.h"
 #include "preview/folder_watcher.h"
+#include "preview/scene_start.h"
 
 #include <QObject>
+
+#include <cstdio>
 
 class Fom;
 
 namespace content {
 
-class PlayContent;
+class StoryContent;
 
 // Plays the command's scene again in the window, from its start and with the command's counters,
 // each time a file of the content is saved and the content packs without errors. When it does
@@ -17,14 +19,16 @@ class PlayContent;
 class SceneReplay : public QObject {
     Q_OBJECT
 public:
-    SceneReplay(Fom& fom, PlayCommand command, PlayContent& content);
+    // What each pack finds is written to report.
+    SceneReplay(Fom& fom, PlayCommand command, StoryContent& content, std::FILE* report = stderr);
 
 private:
     void replay();
 
     Fom& fom_;
     PlayCommand command_;
-    PlayContent& content_;
+    StoryContent& content_;
+    std::FILE* report_;
     FolderWatcher watcher_;
 };
 
