@@ -92,8 +92,7 @@ struct MapLayout {
 
 const MapLayout& demoLayout() {
     static const MapLayout layout = [] {
-        const content::StoryMap map(content::storyFigures(),
-                                    content::ContentFolder(ZOA_DEMO_FOLDER), 0.1);
+        const content::StoryMap map(content::storyFigures(), {}, 0.1);
         GVC_t* context = gvContext();
         gvLayout(context, map.graph(), "dot");
         MapLayout laidOut;
@@ -223,19 +222,21 @@ private Q_SLOTS:
         QTest::addColumn<double>("smallest");
         QTest::addColumn<QString>("item");    // an event's box, or "FROM>TO" a step
         QTest::addColumn<QString>("label");   // empty when a step is not drawn
-        QTest::addColumn<QString>("cluster"); // of a box
+        QTest::addColumn<QString>("cluster"); // of a box, and its colour when files are missing
         const auto row = [](const char* name, double smallest, const char* item, const char* label,
                             const char* cluster) {
             QTest::newRow(name) << smallest << QString(item) << QString(label) << QString(cluster);
         };
         row("present", 0.1, "char31", "char31\\n54.84%", "cluster_char3");
-        row("script and pictures missing", 0.1, "char45",
-            "char45\\n13.10%\\nmissing char45.txt, char4.bmp, 4.bmp", "cluster_char4");
+        row("script and pictures missing", 0.1, "char40",
+            "char40\\n81.41%\\nmissing char40.txt, char4.bmp, 4.bmp", "cluster_char4 red");
+        row("script missing", 0.1, "char45", "char45\\n13.10%\\nmissing char45.txt",
+            "cluster_char4 red");
         row("answer scene", 0.1, "b_3", "b_3\\n59.81%\\nmissing b_3.txt, b_3.bmp",
-            "cluster_answers");
+            "cluster_answers red");
         row("long plays in one box", 0.1, "char310 … char328",
-            "char310 … char328\\n0.04219%\\nmissing char310.txt … char328.txt\\n(19 files)",
-            "cluster_char3");
+            "char310 … char328\\n0.04219%\\nmissing char310.txt … char315.txt\\n(6 files)",
+            "cluster_char3 darkorange");
         row("meeting again", 0.1, "char31>char32", "10.00%", "");
         row("answer scene under 10%", 0.1, "char31>b_0", "", "");
         row("answer scene at 5%", 0.05, "char31>b_0", "5.000%", "");
@@ -249,7 +250,9 @@ private Q_SLOTS:
         TestContent content;
         writeContent(content);
         const content::StoryMap map(content::storyFigures(),
-                                    content::ContentFolder(content.folder()), smallest);
+                                    content::missingFiles(content::ContentFolder(content.folder()),
+                                                          content::storyFigures()),
+                                    smallest);
         if (cluster.isEmpty()) {
             QCOMPARE(stepLabel(map.graph(), item.section('>', 0, 0), item.section('>', 1)), label);
             return;
@@ -259,8 +262,8 @@ private Q_SLOTS:
         QCOMPARE(attribute(found, "label"), label);
         const bool missing = label.contains("missing");
         QCOMPARE(attribute(found, "style"), QString(missing ? "dashed" : ""));
-        QCOMPARE(attribute(found, "color"), QString(missing ? "red" : ""));
-        QByteArray clusterName = cluster.toUtf8();
+        QCOMPARE(attribute(found, "color"), cluster.section(' ', 1));
+        QByteArray clusterName = cluster.section(' ', 0, 0).toUtf8();
         Agraph_t* group = agsubg(map.graph(), clusterName.data(), 0);
         QVERIFY(group != nullptr && agsubnode(group, found, 0) != nullptr);
     }

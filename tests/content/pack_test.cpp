@@ -204,7 +204,7 @@ private Q_SLOTS:
         QTest::newRow("control character without a glyph")
             << QByteArray("a\xC2\x85\n") << QStringList{cannot("1:2", "U+0085")};
         QTest::newRow("bytes that are not UTF-8")
-            << QByteArray("\x83\x5C\nab\xFF\n") << QStringList{"1:1" + notUtf8, "2:3" + notUtf8};
+            << QByteArray("\x83\x5C\nab\xFF\n") << QStringList{"1:1" + notUtf8};
     }
 
     void errorsNameTheirPlaceAndNothingIsWritten() {
@@ -518,28 +518,6 @@ private Q_SLOTS:
         QStringList expected = QStringList{"dat1/zoa.txt"} + packed;
         expected.sort();
         QCOMPARE(filesUnder(folders.game()), failed ? QStringList() : expected);
-    }
-
-    void checkNamesTheSourcesOfAFolderItPacks_data() {
-        QTest::addColumn<QString>("broken");  // the source made unreadable or wrong
-        QTest::addColumn<QString>("finding"); // after the source's path
-        QTest::newRow("picture") << "pictures/opn.png"
-                                 << ": error: cannot be read as a picture";
-        QTest::newRow("script") << "zoa.txt"
-                                << ":1: error: picture line too short to name a picture";
-    }
-
-    // Pack's errors are the check's; the check's findings name the sources, not the scratch copy.
-    void checkNamesTheSourcesOfAFolderItPacks() {
-        QFETCH(QString, broken);
-        QFETCH(QString, finding);
-        Folders folders;
-        makeSource(folders.source("zoa.txt"));
-        makeSource(folders.source(broken));
-        writeBytes(folders.source(broken), "img\n" + readBytes(folders.source(broken)));
-        const ToolRun run = runTool(ZOA_CONTENT_TOOL, {QStringLiteral("check"), folders.sources()});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.out.contains(folders.source(broken) + finding), qPrintable(run.out));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "support/tool_run.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -16,11 +17,16 @@ ToolRun runTool(const QString& program, const QStringList& arguments, bool noWin
             setrlimit(RLIMIT_FSIZE, &limit);
         });
     }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (noWindows) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
-        process.setProcessEnvironment(environment);
     }
+    // Qt's window systems look for the session's runtime folder, and warn without one.
+    static const QTemporaryDir runtime;
+    if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR"))) {
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    }
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
         return {};

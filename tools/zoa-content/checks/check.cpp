@@ -1,9 +1,9 @@
 #include "checks/check.h"
 
 #include "checks/content_folder.h"
-#include "checks/long_plays.h"
 #include "checks/media_checks.h"
-#include "checks/reachability.h"
+#include "checks/missing_files.h"
+#include "checks/picture_shapes.h"
 #include "checks/script_checks.h"
 #include "figures/figure_text.h"
 #include "figures/simulation.h"
@@ -25,17 +25,26 @@ QString counted(int count, const char* singular, const char* plural) {
 
 QList<Diagnostic> checkContent(const ContentFolder& folder, const CheckOptions& options,
                                platform::MediaService* sounds) {
-    QList<Diagnostic> diagnostics = checkReachability(folder);
+    QList<Diagnostic> diagnostics;
     if (options.plays > 0) {
         const SimulationResult simulated = simulateStories(options.plays, options.seed);
-        diagnostics += checkLongPlays(folder, storyFigures(), &simulated);
+        diagnostics += checkMissingFiles(folder, storyFigures(), &simulated);
     } else {
-        diagnostics += checkLongPlays(folder, storyFigures());
+        diagnostics += checkMissingFiles(folder, storyFigures());
     }
-    const ScriptReport scripts = checkScripts(folder);
+    diagnostics += checkUnplayedScripts(folder, storyFigures());
+    std::optional<TextFit> fit;
+    if (options.windows != nullptr) {
+        fit.emplace(*options.windows);
+    }
+    const ScriptReport scripts = checkScripts(folder, fit ? &*fit : nullptr);
     diagnostics += scripts.diagnostics;
     diagnostics += checkFixedFiles(folder);
     diagnostics += checkPictures(folder, scripts.pictures);
+    if (options.windows != nullptr) {
+        diagnostics +=
+            checkPictureShapes(folder, storyFigures(), scripts.pictures, *options.windows);
+    }
     if (sounds != nullptr) {
         diagnostics += checkSounds(folder, *sounds);
     }

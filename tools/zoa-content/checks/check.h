@@ -14,10 +14,14 @@ class MediaService;
 
 namespace content {
 
+class GameWindows;
 class StoryContent;
 struct StoryFigures;
 
 struct CheckOptions {
+    // The game's window, laid out for the screens checked: without it, no check measures text
+    // or pictures.
+    const GameWindows* windows = nullptr;
     int plays = 0;          // stories simulated to cross-check the long-play findings
     std::uint32_t seed = 1; // the simulation's seed: the same seed gives the same findings
 };

@@ -1,13 +1,14 @@
 #include "commands/check_command.h"
 
 #include "checks/check.h"
+#include "checks/game_windows.h"
 #include "checks/json_output.h"
 #include "commands/exit_status.h"
 #include "figures/story_figures.h"
 #include "pack/story_content.h"
 #include "platform/sdl_media_service.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 namespace content {
 
@@ -51,15 +52,18 @@ QString parseCheckArguments(const CommandLine& line, CheckArguments* parsed) {
 
 int runCheck(const CommandLine& line) {
     // The sounds are loaded on SDL's dummy device, whatever the environment asks for: checking
-    // them needs no sound card and plays nothing.
+    // them needs no sound card and plays nothing. The game's window is laid out, never shown.
     qputenv("SDL_AUDIODRIVER", "dummy");
-    QCoreApplication application(line.argc, line.argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(line.argc, line.argv);
     CheckArguments parsed;
     const QString problem = parseCheckArguments(line, &parsed);
     if (!problem.isEmpty()) {
         return line.wrongUsage(problem);
     }
     platform::SdlMediaService sounds(platform::SdlMediaService::defaultMaxEffectBytes, "dummy");
+    const GameWindows windows;
+    parsed.options.windows = &windows;
     StoryContent content(parsed.folder);
     const bool packed = content.pack();
     const QList<Diagnostic> diagnostics = checkStory(content, parsed.options, &sounds);

@@ -114,7 +114,11 @@ int runMap(const CommandLine& line) {
     if (!packed) {
         return contentError;
     }
-    const StoryMap map(storyFigures(), ContentFolder(content.gameFolder()), parsed.smallestStep);
+    QList<MissingFile> missing = missingFiles(ContentFolder(content.gameFolder()), storyFigures());
+    for (MissingFile& file : missing) {
+        file.path = content.authorPath(file.path);
+    }
+    const StoryMap map(storyFigures(), missing, parsed.smallestStep);
     StoryMap::Drawn drawn = map.render(parsed.format, parsed.size);
     if (drawn.problem.isEmpty()) {
         drawn.problem = writeFile(parsed.output, drawn.bytes);

@@ -49,31 +49,23 @@ Agnode_t* findNode(Agraph_t* graph, const QString& name) {
     return agnode(graph, text.data(), 0);
 }
 
-// The files an event needs that the folder lacks.
-QStringList missingFiles(const ReachableEvent& event, const ContentFolder& folder) {
-    QStringList missing;
-    if (!QFileInfo(folder.script(event.name)).isFile()) {
-        missing.append(event.name + ContentFolder::txt());
-    }
-    for (const QString& picture : {event.picture, event.face}) {
-        if (!picture.isEmpty() && !QFileInfo(folder.picture(picture)).isFile()) {
-            missing.append(picture + ContentFolder::bmp());
-        }
-    }
-    return missing;
-}
+// The missing files that check reports, by event.
+using MissingByEvent = QHash<QString, QList<MissingFile>>;
 
-QStringList missingFiles(const MapBox& box, const ContentFolder& folder) {
-    QStringList missing;
+QList<MissingFile> missingFiles(const MapBox& box, const MissingByEvent& missing) {
+    QList<MissingFile> files;
     for (const EventFigures& figures : box.events) {
-        missing.append(missingFiles(figures.event, folder));
+        files.append(missing.value(figures.event.name));
     }
-    missing.removeDuplicates();
-    return missing;
+    return files;
 }
 
 // All the names when there are few, else the first and the last.
-QString missingText(const QStringList& missing) {
+QString missingText(const QList<MissingFile>& files) {
+    QStringList missing;
+    for (const MissingFile& file : files) {
+        missing.append(QFileInfo(file.path).fileName());
+    }
     constexpr int shownInFull = 3;
     if (missing.size() <= shownInFull) {
         return QStringLiteral("missing ") + missing.join(QStringLiteral(", "));
@@ -90,16 +82,22 @@ QString shareLabel(const MapBox& box) {
     return percent(box.share());
 }
 
-Agnode_t* addBox(Agraph_t* parent, const MapBox& box, const ContentFolder& folder) {
+// A box drawn dashed when check reports files of its events missing: red for an error, orange
+// for a warning.
+Agnode_t* addBox(Agraph_t* parent, const MapBox& box, const MissingByEvent& missingByEvent) {
     QByteArray name = box.name().toUtf8();
     Agnode_t* node = agnode(parent, name.data(), 1);
     QStringList label{box.name(), shareLabel(box)};
-    const QStringList missing = missingFiles(box, folder);
+    const QList<MissingFile> missing = missingFiles(box, missingByEvent);
     if (!missing.isEmpty()) {
         label.append(missingText(missing));
+        const bool error =
+            std::any_of(missing.cbegin(), missing.cend(),
+                        [](const MissingFile& file) { return file.severity == Severity::Error; });
+        const QString colour = error ? QStringLiteral("red") : QStringLiteral("darkorange");
         set(node, "style", QStringLiteral("dashed"));
-        set(node, "color", QStringLiteral("red"));
-        set(node, "fontcolor", QStringLiteral("red"));
+        set(node, "color", colour);
+        set(node, "fontcolor", colour);
     }
     set(node, "label", label.join(lineBreak));
     return node;
@@ -124,7 +122,7 @@ void joinNextMeeting(Agraph_t* cluster, Agnode_t* scene, Agnode_t* next, bool na
 }
 
 // Returns the row's boxes.
-QList<Agnode_t*> addRow(Agraph_t* graph, const MapRow& row, const ContentFolder& folder,
+QList<Agnode_t*> addRow(Agraph_t* graph, const MapRow& row, const MissingByEvent& missing,
                         Columns& columns) {
     const QString character = QString::number(row.character);
     Agraph_t* cluster = subgraph(graph, QStringLiteral("cluster_char") + character);
@@ -135,7 +133,7 @@ QList<Agnode_t*> addRow(Agraph_t* graph, const MapRow& row, const ContentFolder&
     QList<Agnode_t*> nodes;
     Agnode_t* previous = nullptr;
     for (const MapBox& box : row.boxes) {
-        Agnode_t* node = addBox(cluster, box, folder);
+        Agnode_t* node = addBox(cluster, box, missing);
         // Boxes of a group stand in a straight line.
         set(node, "group", character);
         columns[box.column].append(node);
@@ -149,20 +147,20 @@ QList<Agnode_t*> addRow(Agraph_t* graph, const MapRow& row, const ContentFolder&
     return nodes;
 }
 
-void addAnswers(Agraph_t* graph, const QList<MapBox>& answers, const ContentFolder& folder,
+void addAnswers(Agraph_t* graph, const QList<MapBox>& answers, const MissingByEvent& missing,
                 Columns& columns) {
     Agraph_t* cluster = subgraph(graph, QStringLiteral("cluster_answers"));
     set(cluster, "label", QStringLiteral("answer scenes, each with the picture of its name"));
     for (const MapBox& box : answers) {
-        columns[box.column].append(addBox(cluster, box, folder));
+        columns[box.column].append(addBox(cluster, box, missing));
     }
 }
 
 QList<Agnode_t*> addBoxes(Agraph_t* parent, const QList<MapBox>& boxes,
-                          const ContentFolder& folder) {
+                          const MissingByEvent& missing) {
     QList<Agnode_t*> nodes;
     for (const MapBox& box : boxes) {
-        nodes.append(addBox(parent, box, folder));
+        nodes.append(addBox(parent, box, missing));
     }
     return nodes;
 }
@@ -285,19 +283,24 @@ double dpiToFit(const boxf& bounds, QSize picture) {
 
 } // namespace
 
-StoryMap::StoryMap(const StoryFigures& figures, const ContentFolder& folder, double smallestStep) {
+StoryMap::StoryMap(const StoryFigures& figures, const QList<MissingFile>& missingFiles,
+                   double smallestStep) {
+    MissingByEvent missing;
+    for (const MissingFile& file : missingFiles) {
+        missing[file.event].append(file);
+    }
     QByteArray name("story");
     graph_ = agopen(name.data(), Agdirected, nullptr);
     setLook(graph_);
     set(graph_, "label", graphLabel(figures, smallestStep));
     const MapPlan plan = planMap(figures);
     Columns columns;
-    const QList<Agnode_t*> opening = addBoxes(graph_, plan.opening, folder);
+    const QList<Agnode_t*> opening = addBoxes(graph_, plan.opening, missing);
     Agraph_t* closingRank = subgraph(graph_, QStringLiteral("closing"));
     set(closingRank, "rank", QStringLiteral("same"));
-    const QList<Agnode_t*> closing = addBoxes(closingRank, plan.closing, folder);
+    const QList<Agnode_t*> closing = addBoxes(closingRank, plan.closing, missing);
     for (const MapRow& row : plan.rows) {
-        const QList<Agnode_t*> nodes = addRow(graph_, row, folder, columns);
+        const QList<Agnode_t*> nodes = addRow(graph_, row, missing, columns);
         for (Agnode_t* first : opening) {
             holdLeft(graph_, first, nodes.constFirst());
         }
@@ -305,7 +308,7 @@ StoryMap::StoryMap(const StoryFigures& figures, const ContentFolder& folder, dou
             holdLeft(graph_, nodes.constLast(), last);
         }
     }
-    addAnswers(graph_, plan.answers, folder, columns);
+    addAnswers(graph_, plan.answers, missing, columns);
     rankColumns(graph_, columns);
     addSteps(graph_, figures, plan, smallestStep);
 }

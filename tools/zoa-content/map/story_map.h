@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checks/content_folder.h"
+#include "checks/missing_files.h"
 #include "figures/story_figures.h"
 
 #include <QByteArray>
@@ -15,12 +15,14 @@ namespace content {
 // the ending and the credits at the right; between them each character's scenes make a row in
 // scene order, joined by "next meeting" arrows, and the answer scenes a block of their own, each
 // scene number a column. A box tells the share of stories that reach its event and is drawn
-// dashed and red, naming them, when files it needs are missing from the folder. Thin grey arrows
+// dashed, naming them, when check reports files it needs missing: red for an error, orange
+// for a warning. Thin grey arrows
 // mark the likelier steps an answer takes, with their chances.
 class StoryMap {
 public:
-    // Steps less likely than smallestStep are left out.
-    StoryMap(const StoryFigures& figures, const ContentFolder& folder, double smallestStep);
+    // The missing files are those check reports; steps less likely than smallestStep are left
+    // out.
+    StoryMap(const StoryFigures& figures, const QList<MissingFile>& missing, double smallestStep);
     ~StoryMap();
     StoryMap(const StoryMap&) = delete;
     StoryMap& operator=(const StoryMap&) = delete;

@@ -1,7 +1,7 @@
 #include "new_story/new_story.h"
 
-#include "checks/long_plays.h"
 #include "checks/media_checks.h"
+#include "checks/missing_files.h"
 #include "figures/rule_events.h"
 #include "figures/story_figures.h"
 #include "new_story/new_story_readme.h"
@@ -27,7 +27,7 @@ const QLatin1String pictureSuffix(".bmp");
 QList<ReachableEvent> storyEvents() {
     QList<ReachableEvent> events = normalPlayEvents();
     for (const EventFigures& figure : storyFigures().events) {
-        if (reportedWhenMissing(figure)) {
+        if (!figure.event.inNormalPlay() && severityWhenMissing(figure)) {
             events.append(figure.event);
         }
     }

@@ -125,6 +125,9 @@ QByteArray packScriptFile(const QString& path, QList<Diagnostic>& diagnostics) {
     }
     const ScriptSource script = readScriptSource(path, file.readAll());
     diagnostics += script.diagnostics;
+    if (hasErrors(script.diagnostics)) {
+        return {}; // its lines hold what the source does not: no errors about them follow
+    }
     PackedScript packed = packScript(path, script.lines);
     diagnostics += packed.diagnostics;
     return std::move(packed.bytes);

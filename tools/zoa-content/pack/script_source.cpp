@@ -1,5 +1,7 @@
 #include "pack/script_source.h"
 
+#include "pack/text_encoding.h"
+
 namespace content {
 
 namespace {
@@ -37,16 +39,13 @@ qsizetype sequenceLength(const unsigned char* data, qsizetype available) {
     return length;
 }
 
-void addLine(ScriptSource& source, const QString& file, QByteArrayView bytes) {
+// The error for a source in no known encoding, at its first byte that is not UTF-8.
+Diagnostic notUtf8(const QString& file, QByteArrayView bytes) {
     const qsizetype bad = firstInvalidUtf8(bytes);
-    if (bad >= 0) {
-        const QString before = QString::fromUtf8(bytes.first(bad));
-        source.diagnostics.append({file, static_cast<int>(source.lines.size() + 1),
-                                   columnOf(before, before.size()),
-                                   QStringLiteral("bytes that are not UTF-8 (the source must be "
-                                                  "UTF-8 text)")});
-    }
-    source.lines.append(QString::fromUtf8(bytes));
+    const QStringList before = splitLines(QString::fromUtf8(bytes.first(bad)) + QLatin1Char('.'));
+    const QString line = before.constLast().chopped(1);
+    return {file, static_cast<int>(before.size()), columnOf(line, line.size()),
+            QStringLiteral("bytes that are not UTF-8 (the source must be UTF-8 text)")};
 }
 
 } // namespace
@@ -79,24 +78,16 @@ int columnOf(QStringView line, qsizetype index) {
 
 ScriptSource readScriptSource(const QString& file, QByteArrayView bytes) {
     ScriptSource source;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        bytes = bytes.sliced(3);
+    const TextEncoding encoding = guessEncoding(bytes);
+    if (encoding == TextEncoding::Unknown) {
+        source.diagnostics.append(notUtf8(file, bytes));
+    } else if (encoding != TextEncoding::Utf8) {
+        source.diagnostics.append({file, 0, 0,
+                                   QStringLiteral("saved as %1, read as such; save it as UTF-8")
+                                       .arg(encodingName(encoding)),
+                                   Severity::Note});
     }
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char byte = bytes.at(i);
-        if (byte != '\n' && byte != '\r') {
-            continue;
-        }
-        addLine(source, file, bytes.sliced(start, i - start));
-        if (byte == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n') {
-            ++i;
-        }
-        start = i + 1;
-    }
-    if (start < bytes.size()) {
-        addLine(source, file, bytes.sliced(start));
-    }
+    source.lines = splitLines(decodeText(bytes, encoding));
     return source;
 }
 

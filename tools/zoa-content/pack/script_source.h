@@ -10,10 +10,12 @@ namespace content {
 
 // A story source as its author wrote it: UTF-8 text whose lines end with LF, CR LF or a lone CR
 // (the game itself ends a line at a lone CR). A final line end adds no empty line after it, and
-// a UTF-8 byte order mark at the start is dropped.
+// a byte order mark at the start is dropped. A source saved as UTF-16 or Shift-JIS is read as
+// such, with a note; one in no encoding known gives one error, at its first byte that is not
+// UTF-8.
 struct ScriptSource {
     QStringList lines;
-    QList<Diagnostic> diagnostics; // bytes that are not UTF-8, one per line at most
+    QList<Diagnostic> diagnostics; // one at most
 };
 
 ScriptSource readScriptSource(const QString& file, QByteArrayView bytes);

@@ -29,8 +29,9 @@ const QHash<QString, QString> sourceSuffixes = {
 QHash<QString, QString> foldersOfKinds(const QString& sources,
                                        const QHash<QString, QString>& sourceOf) {
     QHash<QString, QMap<QString, int>> counts;
+    const QDir top(QFileInfo(sources).absoluteFilePath());
     for (auto it = sourceOf.cbegin(); it != sourceOf.cend(); ++it) {
-        QString folder = QDir(sources).relativeFilePath(QFileInfo(it.value()).path());
+        QString folder = top.relativeFilePath(QFileInfo(it.value()).absolutePath());
         if (folder == QLatin1String(".")) {
             folder.clear();
         }
