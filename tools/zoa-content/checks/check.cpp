@@ -97,7 +97,7 @@ SeverityCounts countSeverities(const QList<Diagnostic>& diagnostics) {
 QString storyLengthLine(const StoryFigures& figures) {
     return QStringLiteral("zoa-content check: the ending comes after %1 answers on average (half "
                           "the stories by %2, 90% by %3, 99% by %4)")
-        .arg(fourDigits(figures.meanAnswers))
+        .arg(readableFigure(figures.meanAnswers))
         .arg(figures.answersByHalf)
         .arg(figures.answersBy90)
         .arg(figures.answersBy99);

@@ -47,11 +47,11 @@ MapPlan planMap(const StoryFigures& figures) {
     for (const EventFigures& event : figures.events) {
         const QString& name = event.event.name;
         if (name == opening) {
+            plan.opening.prepend({{event}, openingColumn});
+        } else if (name == credits) {
             plan.opening.append({{event}, openingColumn});
         } else if (name == story::endingEventName) {
-            plan.closing.prepend({{event}, closingColumn});
-        } else if (name == credits) {
-            plan.closing.append({{event}, closingColumn});
+            plan.closing.append({{event}, 0});
         } else if (event.event.character != story::noCharacter) {
             scenesOf[event.event.character].append(event);
         } else {

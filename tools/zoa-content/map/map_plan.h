@@ -19,9 +19,8 @@ struct MapBox {
     double share() const { return events.constFirst().share; }
 };
 
-// The columns of the opening, left of all scenes, and of the ending and the credits, right of them.
+// The column of the title's events, left of all scenes.
 inline constexpr int openingColumn = -1;
-inline constexpr int closingColumn = lastNormalScene + 2;
 
 // A character's scenes in scene order, each met after those before it.
 struct MapRow {
@@ -29,14 +28,15 @@ struct MapRow {
     QList<MapBox> boxes;
 };
 
-// Where the map puts each event, as the story is told: the opening first, then a row for each
-// character and the answer scenes beside them, the ending and the credits last. Long plays
-// reach so many scenes of some characters that each such character's are one box.
+// Where the map puts each event, as the story is told: the title's events first (the opening,
+// then the credits), then a row for each character, and the scenes an answer draw leads to, the
+// answer scenes and the ending. Long plays reach so many scenes of some characters that each
+// such character's are one box.
 struct MapPlan {
     QList<MapBox> opening;
     QList<MapRow> rows; // by character
     QList<MapBox> answers;
-    QList<MapBox> closing; // the ending, then the credits
+    QList<MapBox> closing; // the ending, in the first column of scenes
 };
 
 MapPlan planMap(const StoryFigures& figures);

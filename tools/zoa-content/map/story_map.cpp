@@ -1,6 +1,7 @@
 #include "map/story_map.h"
 
 #include "figures/figure_text.h"
+#include "map/graph_building.h"
 #include "map/map_plan.h"
 
 #include <QFileInfo>
@@ -14,6 +15,8 @@ namespace content {
 
 namespace {
 
+using namespace graphviz;
+
 // Text sizes in points: the smallest sets how far the map may shrink and stay readable.
 constexpr double textPoints = 14;
 constexpr double stepPoints = 12;
@@ -25,40 +28,8 @@ constexpr double padPoints = 4;
 
 const QString lineBreak = QStringLiteral("\\n");
 
-// Graphviz takes names and values as writable C strings.
-void set(void* object, const char* name, const QString& value) {
-    QByteArray key(name);
-    QByteArray text = value.toUtf8();
-    QByteArray none;
-    agsafeset(object, key.data(), text.data(), none.data());
-}
-
-void setDefault(Agraph_t* graph, int kind, const char* name, const QString& value) {
-    QByteArray key(name);
-    QByteArray text = value.toUtf8();
-    agattr(graph, kind, key.data(), text.data());
-}
-
-Agraph_t* subgraph(Agraph_t* parent, const QString& name) {
-    QByteArray text = name.toUtf8();
-    return agsubg(parent, text.data(), 1);
-}
-
-Agnode_t* findNode(Agraph_t* graph, const QString& name) {
-    QByteArray text = name.toUtf8();
-    return agnode(graph, text.data(), 0);
-}
-
 // The missing files that check reports, by event.
 using MissingByEvent = QHash<QString, QList<MissingFile>>;
-
-QList<MissingFile> missingFiles(const MapBox& box, const MissingByEvent& missing) {
-    QList<MissingFile> files;
-    for (const EventFigures& figures : box.events) {
-        files.append(missing.value(figures.event.name));
-    }
-    return files;
-}
 
 // All the names when there are few, else the first and the last.
 QString missingText(const QList<MissingFile>& files) {
@@ -76,106 +47,179 @@ QString missingText(const QList<MissingFile>& files) {
 }
 
 QString shareLabel(const MapBox& box) {
-    if (box.events.constFirst().event.picture.isEmpty()) {
-        return QStringLiteral("the title's right button");
+    if (box.events.constFirst().event.name == story::creditsScene().event) {
+        return QStringLiteral("played from the title");
     }
     return percent(box.share());
+}
+
+bool hasError(const QList<MissingFile>& files) {
+    return std::any_of(files.cbegin(), files.cend(),
+                       [](const MissingFile& file) { return file.severity == Severity::Error; });
 }
 
 // A box drawn dashed when check reports files of its events missing: red for an error, orange
 // for a warning.
 Agnode_t* addBox(Agraph_t* parent, const MapBox& box, const MissingByEvent& missingByEvent) {
-    QByteArray name = box.name().toUtf8();
-    Agnode_t* node = agnode(parent, name.data(), 1);
+    Agnode_t* drawn = node(parent, box.name());
     QStringList label{box.name(), shareLabel(box)};
-    const QList<MissingFile> missing = missingFiles(box, missingByEvent);
+    QList<MissingFile> missing;
+    for (const EventFigures& figures : box.events) {
+        missing.append(missingByEvent.value(figures.event.name));
+    }
     if (!missing.isEmpty()) {
         label.append(missingText(missing));
-        const bool error =
-            std::any_of(missing.cbegin(), missing.cend(),
-                        [](const MissingFile& file) { return file.severity == Severity::Error; });
-        const QString colour = error ? QStringLiteral("red") : QStringLiteral("darkorange");
-        set(node, "style", QStringLiteral("dashed"));
-        set(node, "color", colour);
-        set(node, "fontcolor", colour);
+        const QString colour =
+            hasError(missing) ? QStringLiteral("red") : QStringLiteral("darkorange");
+        set(drawn, "style", QStringLiteral("dashed"));
+        set(drawn, "color", colour);
+        set(drawn, "fontcolor", colour);
     }
-    set(node, "label", label.join(lineBreak));
-    return node;
+    set(drawn, "label", label.join(lineBreak));
+    return drawn;
 }
 
-// Boxes by column, to be ranked together.
-using Columns = QMap<int, QList<Agnode_t*>>;
-
-// A bold arrow from a character's scene to the next.
-void joinNextMeeting(Agraph_t* cluster, Agnode_t* scene, Agnode_t* next, bool named) {
-    const QString text = QStringLiteral("next meeting");
-    const QString colour = QStringLiteral("#1f5fbf");
-    Agedge_t* edge = agedge(cluster, scene, next, nullptr, 1);
-    set(edge, "tooltip", text);
-    set(edge, "color", colour);
-    set(edge, "penwidth", QStringLiteral("2"));
-    set(edge, "weight", QStringLiteral("100"));
-    if (named) {
-        set(edge, "label", text);
-        set(edge, "fontcolor", colour);
-    }
-}
-
-// Returns the row's boxes.
-QList<Agnode_t*> addRow(Agraph_t* graph, const MapRow& row, const MissingByEvent& missing,
-                        Columns& columns) {
-    const QString character = QString::number(row.character);
-    Agraph_t* cluster = subgraph(graph, QStringLiteral("cluster_char") + character);
-    set(cluster, "label",
-        QStringLiteral("character %1: picture %2, face %3")
-            .arg(character, story::characterPictureName(row.character),
-                 story::facePictureName(row.character)));
-    QList<Agnode_t*> nodes;
-    Agnode_t* previous = nullptr;
-    for (const MapBox& box : row.boxes) {
-        Agnode_t* node = addBox(cluster, box, missing);
-        // Boxes of a group stand in a straight line.
-        set(node, "group", character);
-        columns[box.column].append(node);
-        nodes.append(node);
-        if (previous != nullptr) {
-            // Named on the arrows out of scene 0 only, so as to widen one gap between columns.
-            joinNextMeeting(cluster, previous, node, nodes.size() == 2 && row.boxes[0].column == 0);
-        }
-        previous = node;
-    }
-    return nodes;
-}
-
-void addAnswers(Agraph_t* graph, const QList<MapBox>& answers, const MissingByEvent& missing,
-                Columns& columns) {
-    Agraph_t* cluster = subgraph(graph, QStringLiteral("cluster_answers"));
-    set(cluster, "label", QStringLiteral("answer scenes, each with the picture of its name"));
-    for (const MapBox& box : answers) {
-        columns[box.column].append(addBox(cluster, box, missing));
-    }
-}
-
-QList<Agnode_t*> addBoxes(Agraph_t* parent, const QList<MapBox>& boxes,
-                          const MissingByEvent& missing) {
-    QList<Agnode_t*> nodes;
-    for (const MapBox& box : boxes) {
-        nodes.append(addBox(parent, box, missing));
-    }
-    return nodes;
+// A text that heads a group of boxes, laid out as a box is, so that no arrow's label covers it.
+Agnode_t* addHeading(Agraph_t* parent, const QString& name, const QString& text) {
+    Agnode_t* heading = node(parent, name);
+    set(heading, "shape", QStringLiteral("plaintext"));
+    set(heading, "label", text);
+    return heading;
 }
 
 // An arrow that is not drawn, to hold one box left of another.
 void holdLeft(Agraph_t* graph, Agnode_t* left, Agnode_t* right) {
-    set(agedge(graph, left, right, nullptr, 1), "style", QStringLiteral("invis"));
+    set(edge(graph, left, right), "style", QStringLiteral("invis"));
 }
 
-void rankColumns(Agraph_t* graph, const Columns& columns) {
-    for (auto it = columns.cbegin(); it != columns.cend(); ++it) {
-        Agraph_t* column = subgraph(graph, QStringLiteral("column %1").arg(it.key()));
+// An arrow that tells what leads to a box, or to the group of boxes of a cluster.
+void lead(Agraph_t* graph, Agnode_t* from, Agnode_t* to, const QString& why,
+          const QString& cluster = {}) {
+    Agedge_t* arrow = edge(graph, from, to);
+    set(arrow, "label", why);
+    if (!cluster.isEmpty()) {
+        set(arrow, "lhead", cluster);
+    }
+}
+
+// A bold arrow from a character's scene to the next.
+Agedge_t* joinNextMeeting(Agraph_t* cluster, Agnode_t* scene, Agnode_t* next, bool named) {
+    const QString text = QStringLiteral("next meeting");
+    const QString colour = QStringLiteral("#1f5fbf");
+    Agedge_t* arrow = edge(cluster, scene, next);
+    set(arrow, "tooltip", text);
+    set(arrow, "color", colour);
+    set(arrow, "penwidth", QStringLiteral("2"));
+    set(arrow, "weight", QStringLiteral("100"));
+    set(arrow, "fontcolor", colour);
+    set(arrow, "label", named ? text : QString());
+    return arrow;
+}
+
+// Builds the map's graph from the plan: the boxes, ranked in their columns, and the arrows that
+// tell what leads where.
+class MapBuilder {
+public:
+    MapBuilder(Agraph_t* graph, const MissingByEvent& missing)
+        : graph_(graph)
+        , missing_(missing) {}
+
+    void addTitle(const QList<MapBox>& opening);
+    void addRow(const MapRow& row);
+    void addAnswers(const QList<MapBox>& answers, const QList<MapBox>& endings);
+    void addSteps(const StoryFigures& figures, const MapPlan& plan, double smallestStep);
+    void rankColumns();
+
+private:
+    Agnode_t* place(Agraph_t* parent, const MapBox& box) {
+        Agnode_t* drawn = addBox(parent, box, missing_);
+        columns_[box.column].append(drawn);
+        return drawn;
+    }
+    // The chances of the likeliest steps between two boxes, each way; 0 for none.
+    struct Chances {
+        double forward = 0;
+        double back = 0;
+    };
+    void addStep(const QString& left, const QString& right, const Chances& chances);
+
+    Agraph_t* graph_;
+    const MissingByEvent& missing_;
+    QMap<int, QList<Agnode_t*>> columns_; // boxes by column, to be ranked together
+    Agnode_t* choice_ = nullptr;          // any scene's choice, where answers lead on
+    QHash<QPair<QString, QString>, Agedge_t*> nextMeetings_; // by the boxes' names
+};
+
+// The title, whose presses start the opening and the credits, and any scene's choice.
+void MapBuilder::addTitle(const QList<MapBox>& opening) {
+    Agnode_t* title = node(graph_, QStringLiteral("title"));
+    set(title, "label", QStringLiteral("title\\npicture opn"));
+    const QStringList presses = {QStringLiteral("a press"), QStringLiteral("a right press")};
+    for (qsizetype i = 0; i < opening.size(); ++i) {
+        lead(graph_, title, place(graph_, opening[i]), presses.value(i));
+    }
+    choice_ = addHeading(graph_, QStringLiteral("choice"), QStringLiteral("any scene's\\nchoice"));
+    columns_[openingColumn].append(choice_);
+}
+
+void MapBuilder::addRow(const MapRow& row) {
+    const QString character = QString::number(row.character);
+    Agraph_t* cluster = subgraph(graph_, QStringLiteral("cluster_char") + character);
+    Agnode_t* previous = addHeading(cluster, QStringLiteral("character ") + character,
+                                    QStringLiteral("character %1\\npicture %2\\nface %3")
+                                        .arg(character, story::characterPictureName(row.character),
+                                             story::facePictureName(row.character)));
+    columns_[openingColumn].append(previous);
+    for (qsizetype i = 0; i < row.boxes.size(); ++i) {
+        Agnode_t* drawn = place(cluster, row.boxes[i]);
+        // Boxes of a group stand in a straight line.
+        set(drawn, "group", character);
+        if (i == 0) {
+            holdLeft(cluster, previous, drawn);
+        } else {
+            // Named on the arrows out of scene 0 only, so as to widen one gap between columns.
+            nextMeetings_.insert(
+                {row.boxes[i - 1].name(), row.boxes[i].name()},
+                joinNextMeeting(cluster, previous, drawn, i == 1 && row.boxes[0].column == 0));
+        }
+        previous = drawn;
+    }
+}
+
+// The scenes an answer draw leads to, under a heading: the answer scenes in a row for each
+// answer's key, and the ending, which the fifth answer "a" leads to instead.
+void MapBuilder::addAnswers(const QList<MapBox>& answers, const QList<MapBox>& endings) {
+    Agraph_t* cluster = subgraph(graph_, QStringLiteral("cluster_answers"));
+    columns_[openingColumn].append(
+        addHeading(cluster, QStringLiteral("answer scenes"),
+                   QStringLiteral("answer scenes,\\neach with\\nthe picture\\nof its name")));
+    for (const QLatin1String& key : story::answerKeys) {
+        const QString rowName = QStringLiteral("cluster_answer_") + key;
+        Agraph_t* row = subgraph(cluster, rowName);
+        set(row, "pencolor", QStringLiteral("grey80"));
+        Agnode_t* first = nullptr;
+        for (const MapBox& box : answers) {
+            if (box.name().startsWith(key + QLatin1Char('_'))) {
+                Agnode_t* drawn = place(row, box);
+                first = first != nullptr ? first : drawn;
+            }
+        }
+        if (first != nullptr) {
+            lead(graph_, choice_, first, QStringLiteral("answer \"%1\"").arg(key));
+        }
+    }
+    for (const MapBox& ending : endings) {
+        lead(graph_, choice_, place(cluster, ending),
+             QStringLiteral("the fifth answer \"%1\"").arg(story::answerA));
+    }
+}
+
+void MapBuilder::rankColumns() {
+    for (auto it = columns_.cbegin(); it != columns_.cend(); ++it) {
+        Agraph_t* column = subgraph(graph_, QStringLiteral("column %1").arg(it.key()));
         set(column, "rank", QStringLiteral("same"));
-        for (Agnode_t* node : it.value()) {
-            agsubnode(column, node, 1);
+        for (Agnode_t* drawn : it.value()) {
+            agsubnode(column, drawn, 1);
         }
     }
 }
@@ -195,53 +239,78 @@ QHash<QString, MapBox> boxOfEvent(const MapPlan& plan) {
     return boxOf;
 }
 
-// The steps between boxes in different columns: the likeliest where several join two boxes.
-// They leave the layout to the story's order; steps within a column, which Graphviz cannot
-// always route, are left out, and so are steps into the ending: any answer "a" may end it.
-void addSteps(Agraph_t* graph, const StoryFigures& figures, const MapPlan& plan,
-              double smallestStep) {
+// The steps between boxes in different columns, each pair of boxes joined once, with the chance
+// of the likeliest step each way. Steps within a column, which Graphviz cannot always route, are
+// left out, and so are steps into the ending, which its own arrow tells.
+void MapBuilder::addSteps(const StoryFigures& figures, const MapPlan& plan, double smallestStep) {
     const QHash<QString, MapBox> boxOf = boxOfEvent(plan);
-    QMap<QPair<QString, QString>, double> chances;
+    QMap<QPair<QString, QString>, Chances> joins; // by the boxes' names, left to right
     for (const StepFigures& step : figures.steps) {
         const MapBox from = boxOf.value(step.from);
         const MapBox to = boxOf.value(step.to);
-        const QPair<QString, QString> ends{from.name(), to.name()};
         // The figures are exact to the cut: a step of exactly the smallest chance may come out a
         // little under it, in the order the chances happened to be summed.
-        if (from.column != to.column && step.to != story::endingEventName &&
-            step.chance >= smallestStep - storyFiguresCut) {
-            chances[ends] = std::max(chances.value(ends), step.chance);
-        }
-    }
-    for (auto it = chances.cbegin(); it != chances.cend(); ++it) {
-        Agnode_t* tail = findNode(graph, it.key().first);
-        Agnode_t* head = findNode(graph, it.key().second);
-        if (tail == nullptr || head == nullptr) {
+        if (from.column == to.column || step.to == story::endingEventName ||
+            step.chance < smallestStep - storyFiguresCut) {
             continue;
         }
-        Agedge_t* edge = agedge(graph, tail, head, nullptr, 1);
-        set(edge, "label", percent(it.value()));
-        set(edge, "constraint", QStringLiteral("false"));
-        set(edge, "color", QStringLiteral("grey60"));
-        set(edge, "fontcolor", QStringLiteral("grey35"));
-        set(edge, "fontsize", QString::number(stepPoints));
-        set(edge, "arrowsize", QStringLiteral("0.6"));
+        const bool back = from.column > to.column;
+        Chances& chances =
+            joins[back ? qMakePair(to.name(), from.name()) : qMakePair(from.name(), to.name())];
+        double& chance = back ? chances.back : chances.forward;
+        chance = std::max(chance, step.chance);
     }
+    for (auto it = joins.cbegin(); it != joins.cend(); ++it) {
+        addStep(it.key().first, it.key().second, *it);
+    }
+}
+
+// A grey arrow with the steps' chances, laid out left to right as the columns go, so that dot
+// places its label as it places boxes, apart from every other text; drawn pointing back, or
+// both ways, as the steps go. Beside a next-meeting arrow, that arrow tells the chances.
+void MapBuilder::addStep(const QString& left, const QString& right, const Chances& chances) {
+    QStringList label;
+    if (chances.forward > 0) {
+        label.append((chances.back > 0 ? QStringLiteral("→ ") : QString()) +
+                     percent(chances.forward));
+    }
+    if (chances.back > 0) {
+        label.append((chances.forward > 0 ? QStringLiteral("← ") : QString()) +
+                     percent(chances.back));
+    }
+    const auto meeting = nextMeetings_.constFind({left, right});
+    if (meeting != nextMeetings_.cend()) {
+        const QString named = get(*meeting, "label");
+        set(*meeting, "label",
+            (named.isEmpty() ? label : QStringList{named} + label).join(lineBreak));
+        return;
+    }
+    Agedge_t* arrow = edge(graph_, findNode(graph_, left), findNode(graph_, right));
+    set(arrow, "dir",
+        chances.back <= 0      ? QStringLiteral("forward")
+        : chances.forward <= 0 ? QStringLiteral("back")
+                               : QStringLiteral("both"));
+    set(arrow, "label", label.join(lineBreak));
+    set(arrow, "weight", QStringLiteral("0"));
+    set(arrow, "color", QStringLiteral("grey60"));
+    set(arrow, "fontcolor", QStringLiteral("grey35"));
+    set(arrow, "fontsize", QString::number(stepPoints));
+    set(arrow, "arrowsize", QStringLiteral("0.6"));
 }
 
 QString graphLabel(const StoryFigures& figures, double smallestStep) {
     return QStringLiteral(
-               "The story as it is told: the opening at the left, a row for each character with "
-               "its scenes in order joined by its next meetings, the answer scenes apart, the "
-               "ending and the credits at the right.\\l"
-               "Each box tells the share of stories that reach it; dashed red boxes miss "
-               "files.\\l"
+               "The story as it is told: the title at the left, whose presses start the opening "
+               "and the credits; a row for each character with its scenes in order joined by "
+               "its next meetings; the answer scenes and the ending, which any scene's choice "
+               "leads to on an answer draw.\\l"
+               "Each box tells the share of stories that reach it; dashed boxes miss files (red "
+               "for errors, orange for warnings, as check reports them).\\l"
                "The ending comes after %1 answers on average (half the stories by %2, 90% by %3, "
                "99% by %4), for a player who picks either caption with equal chance.\\l"
                "Grey arrows: the steps an answer takes at least %5 of the time, with their "
-               "chance; steps into the ending are left out, as any answer \"a\" may end the "
-               "story.\\l")
-        .arg(fourDigits(figures.meanAnswers))
+               "chance.\\l")
+        .arg(readableFigure(figures.meanAnswers))
         .arg(figures.answersByHalf)
         .arg(figures.answersBy90)
         .arg(figures.answersBy99)
@@ -258,6 +327,8 @@ void setLook(Agraph_t* graph) {
     set(graph, "rankdir", QStringLiteral("LR"));
     // Ranks over the whole graph: the columns cross the clusters.
     set(graph, "newrank", QStringLiteral("true"));
+    // Arrows may point at a cluster: a row of boxes.
+    set(graph, "compound", QStringLiteral("true"));
     set(graph, "nodesep", QStringLiteral("0.08"));
     set(graph, "ranksep", QStringLiteral("0.25"));
     set(graph, "labeljust", QStringLiteral("l"));
@@ -292,25 +363,17 @@ StoryMap::StoryMap(const StoryFigures& figures, const QList<MissingFile>& missin
     QByteArray name("story");
     graph_ = agopen(name.data(), Agdirected, nullptr);
     setLook(graph_);
-    set(graph_, "label", graphLabel(figures, smallestStep));
     const MapPlan plan = planMap(figures);
-    Columns columns;
-    const QList<Agnode_t*> opening = addBoxes(graph_, plan.opening, missing);
-    Agraph_t* closingRank = subgraph(graph_, QStringLiteral("closing"));
-    set(closingRank, "rank", QStringLiteral("same"));
-    const QList<Agnode_t*> closing = addBoxes(closingRank, plan.closing, missing);
+    MapBuilder builder(graph_, missing);
+    builder.addTitle(plan.opening);
     for (const MapRow& row : plan.rows) {
-        const QList<Agnode_t*> nodes = addRow(graph_, row, missing, columns);
-        for (Agnode_t* first : opening) {
-            holdLeft(graph_, first, nodes.constFirst());
-        }
-        for (Agnode_t* last : closing) {
-            holdLeft(graph_, nodes.constLast(), last);
-        }
+        builder.addRow(row);
     }
-    addAnswers(graph_, plan.answers, missing, columns);
-    rankColumns(graph_, columns);
-    addSteps(graph_, figures, plan, smallestStep);
+    builder.addAnswers(plan.answers, plan.closing);
+    builder.rankColumns();
+    builder.addSteps(figures, plan, smallestStep);
+    // Set last, as subgraphs made after it would take it for theirs.
+    set(graph_, "label", graphLabel(figures, smallestStep));
 }
 
 StoryMap::~StoryMap() {
