@@ -5,6 +5,7 @@
 #include "platform/label.h"
 #include "platform/picture.h"
 #include "platform/timer.h"
+#include "preview/finding_strip.h"
 #include "preview/scene_replay.h"
 #include "support/game_fixture.h"
 
@@ -49,7 +50,7 @@ QString playWatched(GameFixture& game, const QString& folder,
     Fom& fom = game.start();
     fom.TimIve->setInterval(1);
     content::startPlay(fom, command);
-    new content::SceneReplay(fom, command, *played, report);
+    new content::SceneReplay(fom, command, *played, nullptr, report);
     return problem;
 }
 
@@ -58,6 +59,11 @@ QString readAll(std::FILE* file) {
     std::rewind(file);
     char text[4096] = {};
     return QString::fromUtf8(text, std::fread(text, 1, sizeof text - 1, file));
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Saves a file as editors do: written over "in place", or written whole beside it and renamed
@@ -127,19 +133,15 @@ private Q_SLOTS:
     }
 
     // With --watch, each save of the scene's script plays the scene again from its start with the
-    // new text and the counters the play began with, after the story had moved on to another scene.
+    // new text and the counters the play began with, after the story had moved on to another
+    // scene, whether the editor writes the file in place or renames a new one over it.
     void savedScriptPlaysTheSceneAgain_data() {
         QTest::addColumn<bool>("sources");
-        QTest::addColumn<QStringList>("saves");
-        QTest::newRow("game folder, written in place") << false << QStringList{"in place"};
-        QTest::newRow("game folder, renamed over, then written in place")
-            << false << QStringList{"rename", "in place"};
-        QTest::newRow("sources, renamed over, then written in place")
-            << true << QStringList{"rename", "in place"};
+        QTest::newRow("game folder") << false;
+        QTest::newRow("sources") << true;
     }
     void savedScriptPlaysTheSceneAgain() {
         QFETCH(bool, sources);
-        QFETCH(QStringList, saves);
         GameFixture game;
         writeScenes(game.content);
         game.random.setValues({0.75f, 0.2f});
@@ -155,30 +157,79 @@ private Q_SLOTS:
         QVERIFY(game.counters() != counters);
 
         const QString script = folder + (sources ? "/story" : "/dat1") + "/char25.txt";
-        for (qsizetype i = 0; i < saves.size(); ++i) {
-            const QString line = QString("draft %1").arg(i + 2);
-            save(script, line.toUtf8() + "\r\n>\r\nA\r\nB\r\n", saves.at(i));
+        for (const QString how : {"rename", "in place"}) {
+            const QString line = "draft " + how;
+            save(script, line.toUtf8() + "\r\n>\r\nA\r\nB\r\n", how);
             QTRY_VERIFY_WITH_TIMEOUT(game.shown().contains(line), 3000);
             QCOMPARE(fom.eventName, QString("char25"));
             QCOMPARE(game.counters(), counters);
         }
     }
 
-    // A save that does not pack prints the pack's error, naming the source, and the window plays
-    // on as it was.
-    void brokenSaveKeepsTheWindow_data() {
+    // Each row: a file saved while char04 plays, after the story moved on from char25; then the
+    // scene played again and its counters: the scene of another script saved, with the counters
+    // that reach it; for a picture, the scene being played; for a file no story holds, nothing.
+    void savedFileReplaysItsScene_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("scene"); // and its counters, "A0 A1 A2 A3 A4 | answers"
+        QTest::newRow("another scene's script") << "story/char35.txt"
+                                                << "char35 0 0 0 6 0 | 0";
+        QTest::newRow("the ending's script") << "story/name_end.txt"
+                                             << "name_end 0 0 0 0 0 | 5";
+        QTest::newRow("a picture") << "pictures/char0.bmp"
+                                   << "char04 4 4 2 5 1 | 0";
+        QTest::newRow("notes beside the story") << "notes.md"
+                                                << "";
+    }
+    void savedFileReplaysItsScene() {
+        QFETCH(QString, file);
+        QFETCH(QString, scene);
+        GameFixture game;
+        writeScenes(game.content);
+        game.content.writePicture("char0");
+        game.random.setValues({0.75f, 0.2f});
+        const QString folder = makeSources(game.content);
+        std::unique_ptr<content::StoryContent> played;
+        QCOMPARE(playWatched(game, folder, played), QString());
+        Fom& fom = game.fom();
+        fom.Lbl_Click();
+        QTest::mouseClick(fom.Qst[0], Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(game.state().startsWith("choice"), 3000);
+        const qsizetype before = game.trace.lines.size();
+
+        save(folder + "/" + file,
+             file.endsWith(".bmp") ? readAll(folder + "/pictures/char25.bmp") : "edited\n>\nA\nB\n",
+             "rename");
+        if (scene.isEmpty()) {
+            QTest::qWait(3 * content::FolderWatcher::settleMilliseconds);
+            QVERIFY(!game.shortTrace(before).contains("event"));
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(game.shortTrace(before).contains("event"), 3000);
+        QCOMPARE(fom.eventName + ' ' + game.counters(), scene);
+    }
+
+    // A save that does not pack, or that check finds an error in, is told in a strip over the
+    // window and printed, naming the author's file and line; the window plays on as it was when
+    // the save does not pack. A clean save takes the strip away.
+    void brokenSaveIsShownOverTheWindow_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("place"); // after the file's path
+        QTest::addColumn<bool>("packs");
         QTest::newRow("a character code page 932 cannot hold")
-            << "story/char25.txt" << QByteArray("\xF0\x9F\x90\x9F\n>\nA\nB\n") << ":1:1: error";
+            << "story/char25.txt" << QByteArray("\xF0\x9F\x90\x9F\n>\nA\nB\n") << ":1:1: error"
+            << false;
         QTest::newRow("a picture that cannot be read")
-            << "pictures/char2.bmp" << QByteArray("not a picture") << ": error";
+            << "pictures/char2.bmp" << QByteArray("not a picture") << ": error" << false;
+        QTest::newRow("a choice with one caption")
+            << "story/char25.txt" << QByteArray("char25\n>\nA\n") << ":2: error" << true;
     }
-    void brokenSaveKeepsTheWindow() {
+    void brokenSaveIsShownOverTheWindow() {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, place);
+        QFETCH(bool, packs);
         GameFixture game;
         writeScenes(game.content);
         const QString folder = makeSources(game.content);
@@ -186,14 +237,20 @@ private Q_SLOTS:
         std::unique_ptr<content::StoryContent> played;
         QCOMPARE(playWatched(game, folder, played, report), QString());
         game.fom().Lbl_Click();
-        const QString shown = game.shown();
         const QString state = game.state();
         QVERIFY(state.startsWith("choice"));
+        const auto* strip = game.fom().findChild<content::FindingStrip*>();
+        const QByteArray good = readAll(folder + '/' + file);
 
         save(folder + '/' + file, bytes, "in place");
-        QTRY_VERIFY_WITH_TIMEOUT(readAll(report).contains(folder + '/' + file + place), 3000);
-        QCOMPARE(game.shown(), shown);
-        QCOMPARE(game.state(), state);
+        QTRY_VERIFY_WITH_TIMEOUT(strip->isVisible(), 3000);
+        QVERIFY2(strip->text().startsWith(folder + '/' + file + place), qPrintable(strip->text()));
+        QVERIFY(readAll(report).contains(folder + '/' + file + place));
+        QCOMPARE(game.state() == state, !packs);
+        QCOMPARE(strip->geometry().bottom(), game.fom().rect().bottom());
+
+        save(folder + '/' + file, good, "in place");
+        QTRY_VERIFY_WITH_TIMEOUT(!strip->isVisible(), 3000);
         std::fclose(report);
     }
 

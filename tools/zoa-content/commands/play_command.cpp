@@ -1,5 +1,6 @@
 #include "commands/play_command.h"
 
+#include "checks/game_windows.h"
 #include "commands/command_line.h"
 #include "commands/exit_status.h"
 #include "figures/rule_events.h"
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace content {
 
@@ -147,10 +149,14 @@ int runPlay(const CommandLine& line) {
     }
     const SourceNamedMessages messages(content);
     ContentHostFacts host(content.gameFolder());
-    return runGame(host, [&command, &content](Fom& fom) {
+    std::optional<GameWindows> windows;
+    if (command.watch) {
+        windows.emplace();
+    }
+    return runGame(host, [&command, &content, &windows](Fom& fom) {
         startPlay(fom, command);
         if (command.watch) {
-            new SceneReplay(fom, command, content);
+            new SceneReplay(fom, command, content, &*windows);
         }
     });
 }
@@ -161,8 +167,9 @@ const Command playCommand = {
     "play", "EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N] [--watch]",
     "opens the game's window over FOLDER's content (default as for check; a story's sources are\n"
     "      packed first) at EVENT, with the character counters and the answer count given\n"
-    "      (default 0), to play on from there; with --watch, plays EVENT again from its start\n"
-    "      each time a file of FOLDER is saved",
+    "      (default 0), to play on from there; with --watch, at each save of a script, picture\n"
+    "      or sound of FOLDER, tells what check finds in it, shows its errors over the window\n"
+    "      and plays again the scene of the script saved (else the scene being played)",
     &runPlay};
 
 } // namespace content

@@ -108,6 +108,19 @@ QString StoryContent::missingSource(const QString& file) const {
     return QDir(folder_).filePath(folder.isEmpty() ? name : folder + QLatin1Char('/') + name);
 }
 
+QString StoryContent::packedPath(const QString& authorFile) const {
+    const QString clean = QDir::cleanPath(authorFile);
+    if (!fromSources()) {
+        return clean.startsWith(gameFolder_ + QLatin1Char('/')) ? clean : QString();
+    }
+    for (auto it = sourceOf_.cbegin(); it != sourceOf_.cend(); ++it) {
+        if (QDir::cleanPath(*it) == clean) {
+            return gameFolder_ + QLatin1Char('/') + it.key();
+        }
+    }
+    return {};
+}
+
 QString StoryContent::nameSources(QString message) const {
     if (!fromSources()) {
         return message;

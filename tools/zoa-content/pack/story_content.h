@@ -36,6 +36,9 @@ public:
     QStringList watchedFolders() const;
     // The author's name for a path in the game folder; any other path as it is.
     QString authorPath(const QString& path) const;
+    // The path in the game folder of the file the last pack made of an author's file (a source,
+    // or a file of the game folder itself); an empty text for none.
+    QString packedPath(const QString& authorFile) const;
     // The message with every path into the game folder named by authorPath.
     QString nameSources(QString message) const;
 

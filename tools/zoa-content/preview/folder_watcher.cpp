@@ -1,12 +1,15 @@
 #include "preview/folder_watcher.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
+#include <QSet>
 
 namespace content {
 
-FolderWatcher::FolderWatcher(QStringList folders, QObject* parent)
+FolderWatcher::FolderWatcher(QStringList folders, Predicate watched, QObject* parent)
     : QObject(parent)
-    , folders_(std::move(folders)) {
+    , folders_(std::move(folders))
+    , watched_(std::move(watched)) {
     settle_.setSingleShot(true);
     settle_.setInterval(settleMilliseconds);
     connect(&watcher_, &QFileSystemWatcher::fileChanged, &settle_, qOverload<>(&QTimer::start));
@@ -14,12 +17,27 @@ FolderWatcher::FolderWatcher(QStringList folders, QObject* parent)
             qOverload<>(&QTimer::start));
     connect(&settle_, &QTimer::timeout, this, &FolderWatcher::settled);
     watchAll();
+    stamps_ = stamps();
+}
+
+QHash<QString, FolderWatcher::Stamp> FolderWatcher::stamps() const {
+    QHash<QString, Stamp> stamps;
+    for (const QString& folder : folders_) {
+        for (QDirIterator files(folder, QDir::Files, QDirIterator::Subdirectories);
+             files.hasNext();) {
+            const QFileInfo file(files.next());
+            if (watched_(file)) {
+                stamps.insert(file.filePath(), {file.size(), file.lastModified()});
+            }
+        }
+    }
+    return stamps;
 }
 
 void FolderWatcher::watchAll() {
     QStringList paths;
     for (const QString& folder : folders_) {
-        paths.append(folder);
+        paths << QFileInfo(folder).absolutePath() << folder;
         QDirIterator entries(folder, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot,
                              QDirIterator::Subdirectories);
         while (entries.hasNext()) {
@@ -27,7 +45,9 @@ void FolderWatcher::watchAll() {
         }
     }
     const QStringList watched = watcher_.files() + watcher_.directories();
-    paths.removeIf([&watched](const QString& path) { return watched.contains(path); });
+    paths.removeIf([&watched](const QString& path) {
+        return watched.contains(path) || !QFileInfo::exists(path);
+    });
     if (!paths.isEmpty()) {
         watcher_.addPaths(paths);
     }
@@ -35,7 +55,24 @@ void FolderWatcher::watchAll() {
 
 void FolderWatcher::settled() {
     watchAll();
-    Q_EMIT changed();
+    const QHash<QString, Stamp> now = stamps();
+    QSet<QString> changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (stamps_.value(it.key()) != *it) {
+            changed.insert(it.key());
+        }
+    }
+    for (auto it = stamps_.cbegin(); it != stamps_.cend(); ++it) {
+        if (!now.contains(it.key())) {
+            changed.insert(it.key());
+        }
+    }
+    stamps_ = now;
+    if (!changed.isEmpty()) {
+        QStringList files = changed.values();
+        files.sort();
+        Q_EMIT saved(files);
+    }
 }
 
 } // namespace content
