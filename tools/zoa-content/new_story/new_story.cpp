@@ -5,6 +5,7 @@
 #include "figures/rule_events.h"
 #include "figures/story_figures.h"
 #include "new_story/new_story_readme.h"
+#include "pack/pack_writer.h"
 #include "pictures.h"
 #include "placeholders.h"
 #include "portraits.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 
 namespace content {
 
@@ -166,16 +166,19 @@ QString refusalOfFolder(const QString& folder) {
 }
 
 QString writeSources(const QString& folder, const QList<SourceFile>& files) {
-    const QDir root(folder);
+    PackWriter writer(folder, false);
     for (const SourceFile& file : files) {
-        const QString path = root.filePath(file.path);
-        QSaveFile out(path);
-        if (!QDir().mkpath(QFileInfo(path).path()) || !out.open(QIODevice::WriteOnly) ||
-            out.write(file.bytes) != file.bytes.size() || !out.commit()) {
-            return QStringLiteral("cannot write %1: %2").arg(path, out.errorString());
+        QFile* out = writer.open(file.path);
+        if (out == nullptr || out->write(file.bytes) != file.bytes.size() || !writer.close()) {
+            break;
         }
     }
-    return {};
+    if (writer.problem().message.isEmpty()) {
+        writer.commit();
+    }
+    const Diagnostic& problem = writer.problem();
+    return problem.message.isEmpty() ? QString()
+                                     : problem.file + QStringLiteral(": ") + problem.message;
 }
 
 } // namespace content

@@ -23,8 +23,8 @@ QList<SourceFile> newStorySources();
 // or an empty text.
 QString refusalOfFolder(const QString& folder);
 
-// Writes the files into the folder, making it and its subfolders; returns what went wrong, or an
-// empty text.
+// Writes the files into the folder, making it and its subfolders, all at once or not at all;
+// returns what went wrong, with the system's reason, or an empty text.
 QString writeSources(const QString& folder, const QList<SourceFile>& files);
 
 } // namespace content
