@@ -262,6 +262,8 @@ private Q_SLOTS:
         row("long plays in one box", 0.1, "char310 … char328",
             "char310 … char328\\n0.04219%\\nmissing char310.txt … char315.txt\\n(6 files)",
             "cluster_char3 darkorange");
+        row("a share as people read it", 0.1, "char010 … char014", "char010 … char014\\n0.0000044%",
+            "cluster_char0");
         row("meeting again, on the next meeting's arrow", 0.1, "char31>char32", "10.00%", "");
         row("answer scene under 10%", 0.1, "char31>b_0", "", "");
         row("answer scene at 5%, a step back", 0.05, "char31>b_0", "5.000% back", "");

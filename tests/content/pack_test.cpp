@@ -266,20 +266,28 @@ private Q_SLOTS:
         }
     }
 
-    // Each row: a change to the sources after a first pack, and what the pack again reports;
-    // then the game folder holds the first pack's files as they were, but for those of sources
-    // that are gone, and a file an author put there stays.
+    // Each row: a change to the sources after a first pack, with writes beyond a size failing or
+    // a folder where a file is written, and what the pack again reports; then the game folder
+    // holds the first pack's files as they were, but for those of sources that are gone, and a
+    // file an author put there stays.
     void packAgainLeavesTheGameFolderExact_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<long>("fileSizeLimit");
+        QTest::addColumn<QString>("inTheWay"); // a folder made in the game folder
         QTest::addColumn<QString>("report");
         QTest::addColumn<QStringList>("gone");
-        QTest::newRow("a source deleted") << "-a_0.txt" << 0L << "" << QStringList{"dat1/a_0.txt"};
+        QTest::newRow("a source deleted") << "-a_0.txt" << 0L << ""
+                                          << "" << QStringList{"dat1/a_0.txt"};
         QTest::newRow("a write that fails")
-            << "zoa.txt" << 100L << "<G>/dat2/opn.bmp: error: cannot write: File too large\n"
+            << "zoa.txt" << 100L << ""
+            << "<G>/dat2/opn.bmp: error: cannot write: File too large\n"
+            << QStringList{};
+        QTest::newRow("a move into place that fails after another")
+            << "opn.png" << 0L << "dat1/zoa.txt"
+            << "<G>/dat1/zoa.txt: error: cannot write: something other than a file is in the way\n"
             << QStringList{};
         QTest::newRow("a FLAC announcing 2^36 samples in 42 bytes")
-            << "se.flac" << 0L
+            << "se.flac" << 0L << ""
             << "<S>/se.flac: error: cannot be read as a sound: it holds 0 of the 68719476735 "
                "frames its header announces\n"
             << QStringList{};
@@ -287,6 +295,7 @@ private Q_SLOTS:
     void packAgainLeavesTheGameFolderExact() {
         QFETCH(QString, change);
         QFETCH(long, fileSizeLimit);
+        QFETCH(QString, inTheWay);
         QFETCH(QString, report);
         QFETCH(QStringList, gone);
         Folders folders;
@@ -295,11 +304,20 @@ private Q_SLOTS:
         }
         QCOMPARE(packStory(folders).exitCode, 0);
         writeBytes(folders.game() + "/dat2/mine.bmp", "an author's own file");
+        if (!inTheWay.isEmpty()) {
+            QVERIFY(QFile::remove(folders.game() + '/' + inTheWay));
+            QVERIFY(QDir().mkpath(folders.game() + '/' + inTheWay + "/taken"));
+        }
         QStringList files = filesUnder(folders.game());
-        const QByteArray opening = readBytes(folders.game() + "/dat1/zoa.txt");
+        QStringList contents;
+        for (const QString& file : files) {
+            contents.append(file + ' ' + readBytes(folders.game() + '/' + file).toBase64());
+        }
 
         if (change.startsWith('-')) {
             QVERIFY(QFile::remove(folders.source(change.mid(1))));
+        } else if (change.endsWith(".png")) {
+            QVERIFY(quarteredPicture({4, 4}, QImage::Format_RGB32).save(folders.source(change)));
         } else if (change.endsWith(".flac")) {
             writeBytes(folders.source(change),
                        QByteArray::fromHex("664c614380000022100010000000000000000ac442ffffffffff"
@@ -313,10 +331,14 @@ private Q_SLOTS:
         QCOMPARE(run.err, report.replace("<G>", folders.game()).replace("<S>", folders.sources()));
         QCOMPARE(run.exitCode, report.isEmpty() ? 0 : 1);
         for (const QString& file : gone) {
-            files.removeOne(file);
+            contents.removeIf(
+                [&file](const QString& entry) { return entry.startsWith(file + ' '); });
         }
-        QCOMPARE(filesUnder(folders.game()), files);
-        QCOMPARE(readBytes(folders.game() + "/dat1/zoa.txt"), opening);
+        QStringList now;
+        for (const QString& file : filesUnder(folders.game())) {
+            now.append(file + ' ' + readBytes(folders.game() + '/' + file).toBase64());
+        }
+        QCOMPARE(now, contents);
     }
 
     // Each row: the note on the typed character, which names the character, the code written and
