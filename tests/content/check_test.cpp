@@ -175,8 +175,7 @@ private Q_SLOTS:
         }
         content::StoryContent story(folder.path());
         story.pack();
-        content::CheckOptions options;
-        options.windows = &windows_;
+        const content::CheckOptions options{&windows_};
         QStringList found;
         platform::SdlMediaService sounds(platform::SdlMediaService::defaultMaxEffectBytes, "dummy");
         for (const content::Diagnostic& finding : content::checkStory(story, options, &sounds)) {

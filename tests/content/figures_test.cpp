@@ -308,7 +308,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::newRow("svg") << "story.svg" << QByteArray("<?xml") << "10";
         QTest::newRow("png") << "story.PNG" << QByteArray("\x89PNG") << "10";
-        QTest::newRow("every step of 1%") << "story.svg" << QByteArray("<?xml") << "1";
     }
     void commandWritesTheMap() {
         QFETCH(QString, file);

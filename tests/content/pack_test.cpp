@@ -137,6 +137,15 @@ QStringList filesUnder(const QString& folder) {
     return files;
 }
 
+// Each file under the folder, by its path in it, followed by its bytes in base64.
+QStringList contentsUnder(const QString& folder) {
+    QStringList contents = filesUnder(folder);
+    for (QString& file : contents) {
+        file += ' ' + readBytes(folder + '/' + file).toBase64();
+    }
+    return contents;
+}
+
 // A readable source of the kind its suffix names: a script, a small picture or a short tone.
 void makeSource(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -308,11 +317,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(folders.game() + '/' + inTheWay));
             QVERIFY(QDir().mkpath(folders.game() + '/' + inTheWay + "/taken"));
         }
-        QStringList files = filesUnder(folders.game());
-        QStringList contents;
-        for (const QString& file : files) {
-            contents.append(file + ' ' + readBytes(folders.game() + '/' + file).toBase64());
-        }
+        QStringList contents = contentsUnder(folders.game());
 
         if (change.startsWith('-')) {
             QVERIFY(QFile::remove(folders.source(change.mid(1))));
@@ -334,11 +339,7 @@ private Q_SLOTS:
             contents.removeIf(
                 [&file](const QString& entry) { return entry.startsWith(file + ' '); });
         }
-        QStringList now;
-        for (const QString& file : filesUnder(folders.game())) {
-            now.append(file + ' ' + readBytes(folders.game() + '/' + file).toBase64());
-        }
-        QCOMPARE(now, contents);
+        QCOMPARE(contentsUnder(folders.game()), contents);
     }
 
     // Each row: the note on the typed character, which names the character, the code written and

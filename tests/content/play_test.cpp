@@ -132,74 +132,50 @@ private Q_SLOTS:
         QCOMPARE(fom.eventName, next);
     }
 
-    // With --watch, each save of the scene's script plays the scene again from its start with the
-    // new text and the counters the play began with, after the story had moved on to another
-    // scene, whether the editor writes the file in place or renames a new one over it.
-    void savedScriptPlaysTheSceneAgain_data() {
-        QTest::addColumn<bool>("sources");
-        QTest::newRow("game folder") << false;
-        QTest::newRow("sources") << true;
-    }
-    void savedScriptPlaysTheSceneAgain() {
-        QFETCH(bool, sources);
-        GameFixture game;
-        writeScenes(game.content);
-        game.random.setValues({0.75f, 0.2f});
-        const QString folder = sources ? makeSources(game.content) : game.content.folder();
-        std::unique_ptr<content::StoryContent> played;
-        QCOMPARE(playWatched(game, folder, played), QString());
-        Fom& fom = game.fom();
-        QTRY_VERIFY_WITH_TIMEOUT(game.shown().contains("char25"), 3000);
-        const QString counters = game.counters();
-        fom.Lbl_Click();
-        QTest::mouseClick(fom.Qst[fom.choiceKeys[0] == "a" ? 0 : 1], Qt::LeftButton);
-        QCOMPARE(fom.eventName, QString("char04"));
-        QVERIFY(game.counters() != counters);
-
-        const QString script = folder + (sources ? "/story" : "/dat1") + "/char25.txt";
-        for (const QString how : {"rename", "in place"}) {
-            const QString line = "draft " + how;
-            save(script, line.toUtf8() + "\r\n>\r\nA\r\nB\r\n", how);
-            QTRY_VERIFY_WITH_TIMEOUT(game.shown().contains(line), 3000);
-            QCOMPARE(fom.eventName, QString("char25"));
-            QCOMPARE(game.counters(), counters);
-        }
-    }
-
-    // Each row: a file saved while char04 plays, after the story moved on from char25; then the
-    // scene played again and its counters: the scene of another script saved, with the counters
-    // that reach it; for a picture, the scene being played; for a file no story holds, nothing.
+    // Each row: a file saved, in place or renamed over it as editors do, while char04 plays after
+    // the story moved on from char25, the scene --watch plays; then the scene played again with
+    // its counters: the scene of the script saved with the counters that reach it (char25's the
+    // play's own), for a picture the scene being played, for a file no story holds none.
     void savedFileReplaysItsScene_data() {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("file"); // in the sources, or in a game folder (dat1/)
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("scene"); // and its counters, "A0 A1 A2 A3 A4 | answers"
-        QTest::newRow("another scene's script") << "story/char35.txt"
-                                                << "char35 0 0 0 6 0 | 0";
-        QTest::newRow("the ending's script") << "story/name_end.txt"
-                                             << "name_end 0 0 0 0 0 | 5";
-        QTest::newRow("a picture") << "pictures/char0.bmp"
-                                   << "char04 4 4 2 5 1 | 0";
-        QTest::newRow("notes beside the story") << "notes.md"
-                                                << "";
+        const auto row = [](const char* name, const char* file, const char* how,
+                            const char* scene) {
+            QTest::newRow(name) << QString(file) << QString(how) << QString(scene);
+        };
+        const char* ownScene = "char25 3 4 2 5 1 | 0";
+        row("the scene's script, renamed over", "story/char25.txt", "rename", ownScene);
+        row("the scene's script, in place", "story/char25.txt", "in place", ownScene);
+        row("the scene's script in a game folder", "dat1/char25.txt", "in place", ownScene);
+        row("another scene's script", "story/char35.txt", "rename", "char35 0 0 0 6 0 | 0");
+        row("the ending's script", "story/name_end.txt", "rename", "name_end 0 0 0 0 0 | 5");
+        row("a picture", "pictures/char0.bmp", "rename", "char04 4 4 2 5 1 | 0");
+        row("notes beside the story", "notes.md", "rename", "");
     }
     void savedFileReplaysItsScene() {
         QFETCH(QString, file);
+        QFETCH(QString, how);
         QFETCH(QString, scene);
         GameFixture game;
         writeScenes(game.content);
         game.content.writePicture("char0");
         game.random.setValues({0.75f, 0.2f});
-        const QString folder = makeSources(game.content);
+        const QString folder =
+            file.startsWith("dat") ? game.content.folder() : makeSources(game.content);
         std::unique_ptr<content::StoryContent> played;
         QCOMPARE(playWatched(game, folder, played), QString());
         Fom& fom = game.fom();
         fom.Lbl_Click();
         QTest::mouseClick(fom.Qst[0], Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(game.state().startsWith("choice"), 3000);
+        QCOMPARE(fom.eventName, QString("char04"));
         const qsizetype before = game.trace.lines.size();
 
         save(folder + "/" + file,
-             file.endsWith(".bmp") ? readAll(folder + "/pictures/char25.bmp") : "edited\n>\nA\nB\n",
-             "rename");
+             file.endsWith(".bmp") ? readAll(folder + "/pictures/char25.bmp")
+                                   : "edited\r\n>\r\nA\r\nB\r\n",
+             how);
         if (scene.isEmpty()) {
             QTest::qWait(3 * content::FolderWatcher::settleMilliseconds);
             QVERIFY(!game.shortTrace(before).contains("event"));
@@ -207,6 +183,7 @@ private Q_SLOTS:
         }
         QTRY_VERIFY_WITH_TIMEOUT(game.shortTrace(before).contains("event"), 3000);
         QCOMPARE(fom.eventName + ' ' + game.counters(), scene);
+        QTRY_VERIFY_WITH_TIMEOUT(!file.endsWith(".txt") || game.shown().contains("edited"), 3000);
     }
 
     // A save that does not pack, or that check finds an error in, is told in a strip over the
