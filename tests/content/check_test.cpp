@@ -94,8 +94,8 @@ private Q_SLOTS:
         row("second picture line", script21, script("img[char2]\nimg[char2]\ntext"),
             {"story/char21.txt:2: warning: |between the two"});
         row("picture line last", script21, "text\nimg[char2]\n",
-            {"story/char21.txt: warning: |no choice block",
-             "story/char21.txt:2: error: |must follow"});
+            {"story/char21.txt:2: error: |must follow",
+             "story/char21.txt:2: warning: |no choice block"});
         row("blank before >", script21, "text\n >\nyes\nno\n",
             {"story/char21.txt:2: warning: |without blanks"});
         row("full-width >", script21, "text\n＞\nyes\nno\n",

@@ -74,10 +74,11 @@ void ScriptChecker::run() {
     for (int index = 0; index < lines_.size(); ++index) {
         checkLine(index);
     }
+    // At the last line, where the event ends without one.
     if (!walkAsPlayed() && !endsWithoutChoice(event_) && !markerSlip_) {
-        addForFile(Severity::Warning,
-                   QStringLiteral("no choice block (\">\" and two captions): the game returns to "
-                                  "the title after this event"));
+        add(static_cast<int>(lines_.size()) - 1, Severity::Warning,
+            QStringLiteral("no choice block (\">\" and two captions): the game returns to the "
+                           "title after this line"));
     }
 }
 
