@@ -277,8 +277,8 @@ private Q_SLOTS:
 
     // Each row: a change to the sources after a first pack, with writes beyond a size failing or
     // a folder where a file is written, and what the pack again reports; then the game folder
-    // holds the first pack's files as they were, but for those of sources that are gone, and a
-    // file an author put there stays.
+    // holds the first pack's files as they were, but for those of sources that are gone, and
+    // files an author put there or beside it stay.
     void packAgainLeavesTheGameFolderExact_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<long>("fileSizeLimit");
@@ -313,6 +313,12 @@ private Q_SLOTS:
         }
         QCOMPARE(packStory(folders).exitCode, 0);
         writeBytes(folders.game() + "/dat2/mine.bmp", "an author's own file");
+        // Names in the list of what pack wrote that lead out of the game folder are not its.
+        writeBytes(folders.dir.filePath("outside.txt"), "an author's own file");
+        QFile list(folders.game() + "/.zoa-packed");
+        QVERIFY(list.open(QIODevice::Append) &&
+                list.write("\n../outside.txt\ndat1/../../outside.txt"));
+        list.close();
         if (!inTheWay.isEmpty()) {
             QVERIFY(QFile::remove(folders.game() + '/' + inTheWay));
             QVERIFY(QDir().mkpath(folders.game() + '/' + inTheWay + "/taken"));
@@ -340,6 +346,7 @@ private Q_SLOTS:
                 [&file](const QString& entry) { return entry.startsWith(file + ' '); });
         }
         QCOMPARE(contentsUnder(folders.game()), contents);
+        QVERIFY(QFile::exists(folders.dir.filePath("outside.txt")));
     }
 
     // Each row: the note on the typed character, which names the character, the code written and

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <filesystem>
 #include <system_error>
@@ -113,12 +114,17 @@ bool PackWriter::close() {
     return problem_.message.isEmpty();
 }
 
+// What the last pack wrote: a game folder's files only, whatever else the list holds, so that
+// nothing outside them is ever removed.
 QStringList PackWriter::lastWritten() const {
     QFile list(QDir(folder_).filePath(QLatin1String(listName)));
     if (!list.open(QIODevice::ReadOnly)) {
         return {};
     }
-    return QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    static const QRegularExpression gameFile(QStringLiteral("^dat[12]/[^/.][^/]*$"));
+    return QString::fromUtf8(list.readAll())
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+        .filter(gameFile);
 }
 
 bool PackWriter::commit() {
