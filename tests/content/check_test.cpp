@@ -53,10 +53,7 @@ QByteArray script(const QString& lines) {
 QByteArray png(QSize size) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::gray);
-    image.save(&buffer, "PNG");
+    QImage(size, QImage::Format_RGB32).save(&buffer, "PNG");
     return bytes;
 }
 

@@ -315,10 +315,8 @@ private Q_SLOTS:
         writeBytes(folders.game() + "/dat2/mine.bmp", "an author's own file");
         // Names in the list of what pack wrote that lead out of the game folder are not its.
         writeBytes(folders.dir.filePath("outside.txt"), "an author's own file");
-        QFile list(folders.game() + "/.zoa-packed");
-        QVERIFY(list.open(QIODevice::Append) &&
-                list.write("\n../outside.txt\ndat1/../../outside.txt"));
-        list.close();
+        const QString list = folders.game() + "/.zoa-packed";
+        writeBytes(list, readBytes(list) + "\n../outside.txt\ndat1/../../outside.txt");
         if (!inTheWay.isEmpty()) {
             QVERIFY(QFile::remove(folders.game() + '/' + inTheWay));
             QVERIFY(QDir().mkpath(folders.game() + '/' + inTheWay + "/taken"));
