@@ -81,7 +81,7 @@ QString windowSystemReason;
 void windowSystemMissing(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type != QtFatalMsg) {
         if (windowSystemReason.isEmpty()) {
-            windowSystemReason = message;
+            windowSystemReason = message.trimmed();
         }
         return;
     }
