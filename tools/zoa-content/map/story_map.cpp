@@ -172,8 +172,6 @@ void MapBuilder::addRow(const MapRow& row) {
     columns_[openingColumn].append(previous);
     for (qsizetype i = 0; i < row.boxes.size(); ++i) {
         Agnode_t* drawn = place(cluster, row.boxes[i]);
-        // Boxes of a group stand in a straight line.
-        set(drawn, "group", character);
         if (i == 0) {
             holdLeft(cluster, previous, drawn);
         } else {

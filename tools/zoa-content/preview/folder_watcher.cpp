@@ -34,15 +34,26 @@ QHash<QString, FolderWatcher::Stamp> FolderWatcher::stamps() const {
     return stamps;
 }
 
+// Every folder, subfolder and file below the folders; for a folder that is gone, the folder
+// above it, to see it made again.
 void FolderWatcher::watchAll() {
     QStringList paths;
     for (const QString& folder : folders_) {
-        paths << QFileInfo(folder).absolutePath() << folder;
+        if (!QFileInfo(folder).isDir()) {
+            paths.append(QFileInfo(folder).absolutePath());
+            continue;
+        }
+        paths.append(folder);
         QDirIterator entries(folder, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot,
                              QDirIterator::Subdirectories);
         while (entries.hasNext()) {
             paths.append(entries.next());
         }
+    }
+    QStringList unwanted = watcher_.files() + watcher_.directories();
+    unwanted.removeIf([&paths](const QString& path) { return paths.contains(path); });
+    if (!unwanted.isEmpty()) {
+        watcher_.removePaths(unwanted);
     }
     const QStringList watched = watcher_.files() + watcher_.directories();
     paths.removeIf([&watched](const QString& path) {

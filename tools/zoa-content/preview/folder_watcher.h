@@ -18,7 +18,8 @@ namespace content {
 // predicate takes (a story's scripts, pictures and sounds, not an editor's probe or notes).
 // Editors that save by writing a new file and renaming it over the old one end the watch on the
 // old file, so every path is watched afresh after each change; folders and files made since are
-// then watched too, and so is a watched folder removed and made again, whose parent is watched.
+// then watched too, and so is a watched folder removed and made again, whose parent is watched
+// while it is gone.
 // Hidden files (an editor's swap and lock files) are not watched.
 class FolderWatcher : public QObject {
     Q_OBJECT
