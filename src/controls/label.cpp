@@ -40,11 +40,10 @@ QRect Label::layOut() {
     const qreal leading = QFontMetricsF(layoutFont(), this).leading();
     qreal bottom = -leading;
     QRect changed;
-    const QStringList texts = shownText_.split(QLatin1Char('\n'));
+    const QStringList texts = paragraphTexts(shownText_);
     for (qsizetype i = 0; i < texts.size(); ++i) {
         Paragraph paragraph;
-        paragraph.text = QString(texts[i]).replace(QLatin1Char('\t'), QLatin1Char(' '));
-        paragraph.text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        paragraph.text = texts[i];
         paragraph.top = static_cast<int>(std::ceil(bottom + leading));
         const auto kept = std::find_if(before.begin(), before.end(), [&](const Paragraph& old) {
             return old.text == paragraph.text;
@@ -63,6 +62,36 @@ QRect Label::layOut() {
         changed |= before[i].area();
     }
     return changed;
+}
+
+// The lines of the text shown, as drawn: a tab or a lone CR as a blank.
+QStringList Label::paragraphTexts(const QString& shownText) {
+    QStringList texts = shownText.split(QLatin1Char('\n'));
+    for (QString& text : texts) {
+        text.replace(QLatin1Char('\t'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '));
+    }
+    return texts;
+}
+
+QList<Label::Row> Label::rowsOf(const QString& caption) const {
+    const qreal leading = QFontMetricsF(layoutFont(), this).leading();
+    const QStringList texts =
+        paragraphTexts(QString(caption).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    QList<Row> rows;
+    qreal bottom = -leading;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const int top = static_cast<int>(std::ceil(bottom + leading));
+        qreal height = 0;
+        const std::shared_ptr<QTextLayout> layout = layOutParagraph(texts[i], leading, &height);
+        for (int n = 0; n < layout->lineCount(); ++n) {
+            const QTextLine line = layout->lineAt(n);
+            rows.append({static_cast<int>(i), line.textStart(), line.naturalTextWidth(),
+                         top + line.y() + line.ascent() + line.descent()});
+        }
+        bottom = top + height;
+    }
+    return rows;
 }
 
 namespace {

@@ -35,6 +35,18 @@ public:
     void setTextColor(const QColor& color);
     QColor textColor() const { return textColor_; }
 
+    // A row of laid-out text: the line of the caption it belongs to (CR LF separates them), the
+    // index in that line of its first character, and where its text ends, in pixels from the
+    // label's left and top.
+    struct Row {
+        int line = 0;
+        int start = 0;
+        qreal right = 0;
+        qreal bottom = 0;
+    };
+    // The rows the caption would take in this label, laid out as it is drawn, without showing it.
+    QList<Row> rowsOf(const QString& caption) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
@@ -52,6 +64,7 @@ private:
     };
 
     QRect layOut();
+    static QStringList paragraphTexts(const QString& shownText);
     void forgetLayout();
     QFont layoutFont() const;
     QRect changedArea(const Paragraph* before, const Paragraph& after) const;

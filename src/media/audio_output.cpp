@@ -4,9 +4,7 @@
 #include "media/media_command.h"
 #include "media/media_service.h"
 #include "media/sdl_library.h"
-
-#include <QFile>
-#include <QtEndian>
+#include "media/wave_header.h"
 
 #include <atomic>
 #include <chrono>
@@ -32,32 +30,6 @@ int bufferFrames(int rate) {
         frames *= 2;
     }
     return frames;
-}
-
-// The sample rate and channels in a RIFF WAVE file's format chunk, or {} when there is none.
-AudioFormat waveFormat(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray riff = file.read(12);
-    if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8) != "WAVE") {
-        return {};
-    }
-    for (QByteArray chunk = file.read(8); chunk.size() == 8; chunk = file.read(8)) {
-        const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
-        if (chunk.startsWith("fmt ")) {
-            const QByteArray format = file.read(8);
-            return format.size() == 8
-                       ? AudioFormat{qFromLittleEndian<qint32>(format.constData() + 4),
-                                     qFromLittleEndian<qint16>(format.constData() + 2)}
-                       : AudioFormat{};
-        }
-        if (!file.seek(file.pos() + size + (size & 1))) {
-            return {};
-        }
-    }
-    return {};
 }
 
 // Whether the mixer goes on mixing: a server that goes away without SDL telling of it (SDL's
@@ -118,7 +90,7 @@ AudioFormat outputFormatFor(const QByteArrayList& commands) {
     for (const QByteArray& text : commands) {
         MediaCommand command;
         if (parseMediaCommand(text, &command) == MediaOk && command.verb == MediaVerb::Open) {
-            const AudioFormat format = waveFormat(QString::fromUtf8(command.path));
+            const WaveHeader format = readWaveHeader(QString::fromUtf8(command.path));
             return {format.rate >= lowestRate && format.rate <= highestRate ? format.rate
                                                                             : defaultRate,
                     format.channels == 1 ? 1 : 2};

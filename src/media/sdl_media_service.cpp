@@ -3,6 +3,7 @@
 #include "media/audio_output.h"
 #include "media/media_command.h"
 #include "media/sdl_library.h"
+#include "media/wave_header.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,13 +30,7 @@ int channelOf(const QByteArray& alias) {
 // Whether the path names a regular RIFF WAVE file of at most maxBytes. Only regular files are
 // opened, so a named pipe or a device cannot block or feed the loader endlessly.
 bool isWaveFile(const QString& path, qint64 maxBytes) {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() < 12 || info.size() > maxBytes) {
-        return false;
-    }
-    QFile file(path);
-    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(12) : QByteArray();
-    return header.startsWith("RIFF") && header.mid(8) == "WAVE";
+    return QFileInfo(path).size() <= maxBytes && readWaveHeader(path).isWave;
 }
 
 } // namespace

@@ -1,12 +1,19 @@
-// zoa-content check over copies of the demo content with one thing broken at a time: each finding
-// is named by its place and its severity, and the exit status tells whether play breaks. Then
-// zoa-content's command lines.
+// zoa-content check as authors meet it: a story made by new, and the game folder packed from it,
+// with one mistake at a time, each found at the author's file and line with its severity and a
+// word of its hint, and nothing else found. Then the sounds as the game opens them, the demo, the
+// simulation, JSON, and zoa-content's command lines.
 #include "checks/check.h"
+#include "checks/game_windows.h"
 #include "checks/media_checks.h"
 #include "media/sdl_media_service.h"
+#include "pack/story_content.h"
+#include "pack/story_pack.h"
 #include "support/test_content.h"
 #include "support/tool_run.h"
 
+#include <QBuffer>
+#include <QDirIterator>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,7 +26,7 @@ const QString demoFolder = QStringLiteral(ZOA_DEMO_FOLDER);
 const QString tool = QStringLiteral(ZOA_CONTENT_TOOL);
 
 struct Run : ToolRun {
-    // The output lines without the summary.
+    // The output lines without the figures and the summary.
     QStringList findings() const {
         return out.split('\n', Qt::SkipEmptyParts)
             .filter(QRegularExpression("^(?!zoa-content check: )"));
@@ -30,21 +37,25 @@ Run runCheck(const QStringList& arguments) {
     return {runTool(tool, QStringList{"check"} + arguments)};
 }
 
-// A copy of the demo content as built.
-struct DemoCopy : TestContent {
-    DemoCopy() { copyFrom(demoFolder); }
-};
-
-// A breakage row: a file of the demo content written with the given bytes, or removed when its
-// name starts with "-"; then the findings, one a line, with paths below the content folder.
-void row(const char* name, const QString& file, const QByteArray& bytes, const QString& findings,
-         int exitCode) {
-    QTest::newRow(name) << file << bytes << findings << exitCode;
+void copyTree(const QString& from, const QString& to) {
+    for (QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories); files.hasNext();) {
+        const QString target = to + files.next().mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(files.filePath(), target);
+    }
 }
 
-const QByteArray choice = "\r\n>\r\nyes\r\nno\r\n";
-const QString noChoice = ": warning: no choice block (\">\" and two captions): the game returns to "
-                         "the title after this event";
+// A script of the new story's char21 with the lines given, and a choice.
+QByteArray script(const QString& lines) {
+    return (lines + "\n>\nyes\nno\n").toUtf8();
+}
+
+QByteArray png(QSize size) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImage(size, QImage::Format_RGB32).save(&buffer, "PNG");
+    return bytes;
+}
 
 } // namespace
 
@@ -52,92 +63,127 @@ class CheckTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void brokenContentIsReported_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("findings");
-        QTest::addColumn<int>("exitCode");
-        // Scripts and pictures the story reaches in normal play.
-        for (const char* event : {"char25", "char19", "b_0", "zoa", "end"}) {
-            row(event, QStringLiteral("-dat1/%1.txt").arg(event), {},
-                QStringLiteral("dat1/%1.txt: error: missing script for event \"%1\", reached in "
-                               "normal play")
-                    .arg(event),
-                1);
-        }
-        row("char010 comes only in long plays", "-dat1/char010.txt", {}, "", 0);
-        row("face of character 4", "-dat2/4.bmp", {},
-            "dat2/4.bmp: error: missing face picture \"4\", shown with event \"char40\"", 1);
-        row("picture of an event and of a picture line", "-dat2/zoa.bmp", {},
-            "dat1/zoa.txt:7: error: missing picture \"zoa\": no file dat2/zoa.bmp\n"
-            "dat2/zoa.bmp: error: missing picture \"zoa\", shown when event \"zoa\" starts",
-            1);
-
-        // Scripts, each written in place of char25.
-        const QString script = "dat1/char25.txt";
-        const QString at = "dat1/char25.txt:";
-        row("columns count characters, not bytes", script, "\x93\xFA\x96\x7B\xFF\x8C\xEA" + choice,
-            at + "1: error: byte not in code page 932 at column 3", 1);
-        row("picture line too short", script, "img[\r\ntext" + choice,
-            at + "1: error: picture line too short to name a picture (write img[NAME])", 1);
-        row("picture line naming no file", script, "img[nothere]\r\ntext" + choice,
-            at + "1: error: missing picture \"nothere\": no file dat2/nothere.bmp", 1);
-        row("picture line as the last line", script, "text\r\nimg[zoa]\r\n",
-            "dat1/char25.txt" + noChoice + "\n" + at +
-                "2: error: picture line is the last line: a line of text must follow it",
-            1);
-        row("choice marker right after a picture line", script,
-            "img[zoa]\r\n>\r\n>\r\nyes\r\nno\r\n",
-            at + "2: warning: \">\" right after a picture line: it is typed as text when played "
-                 "but opens the choice when skipped",
-            0);
-        row("line after a picture line is text whatever it holds", script,
-            "img[zoa]\r\nimg[nothere]" + choice, "", 0);
-        row("choice marker with one caption", script, "text\r\n>\r\nyes\r\n",
-            at + "2: error: choice marker needs two caption lines after it, found 1", 1);
-        row("lines after the choice block", script, "text" + choice + "more\r\nand more\r\n",
-            at + "5: note: 2 lines after the choice block, never read", 0);
-        row("lone LF stays in the line", script, "one\ntwo" + choice,
-            at + "1: warning: lone LF at column 4: only CR LF or CR end a line, so the game keeps "
-                 "it inside the line",
-            0);
-        row("lone CR ends a line", script, "one\rtwo\r>\ryes\rno", "", 0);
-        row("line longer than the longest", script, QByteArray(32767, 'x') + choice,
-            at + "1: warning: line of 32767 characters, longer than 32766", 0);
-        row("line of the longest length", script, QByteArray(32766, 'x') + choice, "", 0);
-        row("script without a choice", script, "text\r\n", "dat1/char25.txt" + noChoice, 0);
-        row("end needs no choice", "dat1/end.txt", "good night\r\n", "", 0);
-        row("a script no event starts is checked too", "dat1/extra.txt", "text\r\n",
-            "dat1/extra.txt" + noChoice, 0);
-
-        // Pictures and sounds.
-        row("title picture", "-dat2/opn.bmp", {},
-            "dat2/opn.bmp: error: missing opn.bmp (the title picture)", 1);
-        row("music", "-dat2/bgm.wav", {}, "dat2/bgm.wav: error: missing bgm.wav (the music)", 1);
-        row("unused picture that is no picture", "dat2/old.bmp", "",
-            "dat2/old.bmp: error: not a picture the game can read", 1);
-        row("sound cut off after its header", "dat2/se2.wav",
-            QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16),
-            "dat2/se2.wav: error: not a sound the game can play (a RIFF WAVE file the mixer can "
-            "load)",
-            1);
+    void initTestCase() {
+        QVERIFY(runTool(tool, {"new", scratch_.filePath("story")}).exitCode == 0);
+        QVERIFY(!content::hasErrors(
+            content::packStory(scratch_.filePath("story"), scratch_.filePath("game")).diagnostics));
     }
 
-    void brokenContentIsReported() {
+    // Each row: a file of the story (below story/, pictures/) or of its game folder (dat1/,
+    // dat2/) written with the bytes, removed ("-"), or renamed ("old>new"); then every finding,
+    // as the start of its line and a word of its message.
+    void authorsMistakesAreFound_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("findings");
+        const auto row = [](const char* name, const char* file, const QByteArray& bytes,
+                            const QStringList& findings) {
+            QTest::newRow(name) << QString(file) << bytes << findings;
+        };
+        const char* script21 = "story/char21.txt";
+        row("a new story is clean", "", {}, {});
+        for (const char* head : {"IMG", "Img", "ｉｍｇ"}) {
+            row(head, script21, script(QString(head) + "[char2]\ntext"),
+                {"story/char21.txt:1: warning: | as \"img\""});
+        }
+        row("blank before img", script21, script(" img[char2]\ntext"),
+            {"story/char21.txt:1: warning: |without blanks"});
+        row("second picture line", script21, script("img[char2]\nimg[char2]\ntext"),
+            {"story/char21.txt:2: warning: |between the two"});
+        row("picture line last", script21, "text\nimg[char2]\n",
+            {"story/char21.txt:2: error: |must follow",
+             "story/char21.txt:2: warning: |no choice block"});
+        row("blank before >", script21, "text\n >\nyes\nno\n",
+            {"story/char21.txt:2: warning: |without blanks"});
+        row("full-width >", script21, "text\n＞\nyes\nno\n",
+            {"story/char21.txt:2: warning: |half-width \">\""});
+        row("> after a picture line", script21, "img[char2]\n>\n>\nyes\nno\n",
+            {"story/char21.txt:2: warning: |put a line of text"});
+        row("picture name with extension", script21, script("img[char2.png]\ntext"),
+            {"story/char21.txt:1: error: |write img[char2]"});
+        row("picture name cut", script21, script("img[char2\ntext"),
+            {"story/char21.txt:1: error: |\"char\" for the picture's name"});
+        row("picture name misspelt", script21, script("img[chr2]\ntext"),
+            {"story/char21.txt:1: error: |pictures/chr2.png (or another picture format); did "
+             "you mean \"char2\"?"});
+        row("line wider than the text window", script21, script(QString(270, u'あ')),
+            {"story/char21.txt:1: warning: |breaks it after column 2"});
+        row("caption wider than its box", script21,
+            "text\n>\n" + QString(60, u'答').toUtf8() + "\nno",
+            {"story/char21.txt:3: warning: |caption does not fit its box"});
+        row("script named amiss", "story/char25.txt>story/chr25.txt", {},
+            {"story/char25.txt: error: |13.10% of stories; story/chr25.txt is there",
+             "story/chr25.txt: warning: |did you mean \"char25\"?"});
+        row("script of no event", "story/market.txt", script("text"),
+            {"story/market.txt: warning: |never played"});
+        row("picture of another shape", "pictures/char2.png", png({64, 48}),
+            {"pictures/char2.png: warning: |501×501"});
+        row("source in Shift-JIS", script21,
+            QByteArray::fromHex("82b182f182c982bf82cd0d0a3e0d0a82cd82a20d0a82a282a282a60d0a"),
+            {"story/char21.txt: note: |Shift-JIS"});
+        row("source in UTF-16", script21,
+            QByteArray("\xFF\xFE") + QByteArray("t\0e\0x\0t\0\n\0>\0\n\0a\0\n\0b\0", 20),
+            {"story/char21.txt: note: |UTF-16"});
+        row("source in no encoding known", script21, "ok\n\xFF\xFE bad\n>\nyes\nno\n",
+            {"story/char21.txt:2:1: error: |not UTF-8"});
+        row("picture missing", "-pictures/char3.png", {},
+            {"pictures/char3.png: error: |81.41% of stories"});
+        row("script missing", "-story/char25.txt", {},
+            {"story/char25.txt: error: |13.10% of stories"});
+        row("long play's script missing", "-story/char315.txt", {},
+            {"story/char315.txt: warning: |0.0002737% of stories"});
+        row("choice with one caption", script21, "text\n>\nyes\n",
+            {"story/char21.txt:2: error: |found 1"});
+        row("lines after the choice", script21, script("text") + "more\n",
+            {"story/char21.txt:5: note: |never read"});
+
+        const char* dat1 = "dat1/char21.txt";
+        const QByteArray choice = "\r\n>\r\nyes\r\nno\r\n";
+        row("columns count characters, not bytes", dat1, "\x93\xFA\x96\x7B\xFF\x8C\xEA" + choice,
+            {"dat1/char21.txt:1: error: |column 3"});
+        row("game script saved as UTF-8", dat1, "日本" + choice,
+            {"dat1/char21.txt: error: |UTF-8"});
+        row("lone LF stays in the line", dat1, "one\ntwo" + choice,
+            {"dat1/char21.txt:1: warning: |lone LF at column 4"});
+        row("line longer than the longest", dat1, QByteArray(32767, 'x') + choice,
+            {"dat1/char21.txt:1: warning: |longer than 32766",
+             "dat1/char21.txt:1: warning: |cut at its right edge"});
+        row("title picture", "-dat2/opn.bmp", {}, {"dat2/opn.bmp: error: |the title picture"});
+        row("unused picture that is no picture", "dat2/old.bmp", "",
+            {"dat2/old.bmp: error: |not a picture the game can read"});
+        row("sound cut off after its header", "dat2/se2.wav",
+            QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16), {"dat2/se2.wav: error: |the mixer"});
+    }
+    void authorsMistakesAreFound() {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, findings);
-        QFETCH(int, exitCode);
-        DemoCopy content;
-        if (file.startsWith('-')) {
-            content.remove(file.mid(1));
-        } else {
-            content.writeFile(file, bytes);
+        QFETCH(QStringList, findings);
+        QTemporaryDir folder;
+        const QString path =
+            folder.filePath(file.section('>', 0, 0).remove(QRegularExpression("^-")));
+        copyTree(scratch_.filePath(path.contains("/dat") ? "game" : "story"), folder.path());
+        if (file.contains('>')) {
+            QVERIFY(QFile::rename(path, folder.filePath(file.section('>', 1))));
+        } else if (file.startsWith('-')) {
+            QVERIFY(QFile::remove(path));
+        } else if (!file.isEmpty()) {
+            QFile written(path);
+            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size());
         }
-        const Run run = runCheck({content.folder(), "--plays", "0"});
-        QCOMPARE(run.findings().join('\n').replace(content.folder() + "/", ""), findings);
-        QCOMPARE(run.err, QString());
-        QCOMPARE(run.exitCode, exitCode);
+        content::StoryContent story(folder.path());
+        story.pack();
+        const content::CheckOptions options{&windows_};
+        QStringList found;
+        media::SdlMediaService sounds(media::SdlMediaService::defaultMaxEffectBytes, "dummy");
+        for (const content::Diagnostic& finding : content::checkStory(story, options, &sounds)) {
+            found.append(finding.toString().remove(folder.path() + '/'));
+        }
+        QCOMPARE(found.size(), findings.size());
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            QVERIFY2(found[i].startsWith(findings[i].section('|', 0, 0)) &&
+                         found[i].contains(findings[i].section('|', 1)),
+                     qPrintable(found[i]));
+        }
     }
 
     // Each sound is opened as the game opens it: the music is streamed, without the size limit
@@ -153,48 +199,48 @@ private Q_SLOTS:
         QCOMPARE(found.first().file, content.dat2() + "se.wav");
     }
 
+    // Only events that long plays reach may lack their scripts.
     void demoContentChecksClean() {
         const Run run = runCheck({demoFolder});
-        QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
-        // Only events that long plays reach may lack their scripts.
-        const QRegularExpression longPlay(
-            "^" + QRegularExpression::escape(demoFolder) +
-            "/dat1/(char[013][1-9][0-9]+)\\.txt: warning: \\1\\.txt missing: reached in ");
+        const QRegularExpression longPlay("^" + QRegularExpression::escape(demoFolder) +
+                                          "/dat1/char[013][1-9][0-9]+\\.txt: warning: ");
         for (const QString& finding : run.findings()) {
             QVERIFY2(longPlay.match(finding).hasMatch(), qPrintable(finding));
         }
-        QVERIFY(run.out.endsWith(" 0 errors, " + QString::number(run.findings().size()) +
-                                 (run.findings().size() == 1 ? " warning" : " warnings") +
-                                 ", 0 notes\n"));
     }
 
+    // The same seed gives the same findings, each with the share of stories that reach it.
     void simulationIsRepeatableForASeed() {
-        DemoCopy content;
-        content.remove("dat1/char310.txt");
-        const QStringList arguments = {content.folder(), "--plays", "10000", "--seed", "7"};
+        QTemporaryDir folder;
+        copyTree(scratch_.filePath("game"), folder.path());
+        QVERIFY(QFile::remove(folder.filePath("dat1/char310.txt")));
+        const QStringList arguments = {folder.path(), "--plays", "10000", "--seed", "7"};
         const Run first = runCheck(arguments);
-        const Run second = runCheck(arguments);
         QCOMPARE(first.exitCode, 0);
-        QCOMPARE(second.out, first.out);
-        const QRegularExpression warning(
-            "^" + QRegularExpression::escape(content.folder()) +
-            "/dat1/char310\\.txt: warning: char310\\.txt missing: reached in 0\\.04219% of "
-            "stories \\(in \\d+ of 10000 simulated stories\\)$");
-        QVERIFY2(first.findings().indexOf(warning) >= 0, qPrintable(first.out));
+        QCOMPARE(runCheck(arguments).out, first.out);
+        QVERIFY2(
+            first.findings().indexOf(QRegularExpression(
+                ".*/dat1/char310\\.txt: warning: missing script for event \"char310\": reached "
+                "in 0\\.04219% of stories \\(in \\d+ of 10000 simulated stories\\)$")) == 0,
+            qPrintable(first.out));
     }
 
-    // The summary counts each severity; JSON holds the same findings.
+    // The summary counts each severity; JSON holds the same findings. An empty folder has no
+    // figures.
     void summaryAndJsonHoldTheFindings() {
-        DemoCopy content;
-        content.writeFile("dat1/char25.txt", "one\ntwo\r\nimg[zoa]\r\n>" + choice + "x");
-        content.remove("dat1/char26.txt");
-        content.writeFile("dat1/char27.txt", "\"quoted\\\" \x82\r\n");
-        const Run text = runCheck({content.folder(), "--plays", "0"});
-        QVERIFY2(text.out.endsWith("\nzoa-content check: 2 errors, 3 warnings, 1 note\n"),
+        QTemporaryDir folder;
+        copyTree(scratch_.filePath("game"), folder.path());
+        QFile script(folder.filePath("dat1/char25.txt"));
+        QVERIFY(script.open(QIODevice::WriteOnly) &&
+                script.write("one\ntwo\r\nimg[zoa]\r\n>\r\n>\r\nyes\r\n") > 0);
+        script.close();
+        QVERIFY(QFile::remove(folder.filePath("dat1/char26.txt")));
+        const Run text = runCheck({folder.path()});
+        QVERIFY2(text.out.endsWith("\nzoa-content check: 2 errors, 2 warnings, 0 notes\n"),
                  qPrintable(text.out));
-        const Run json = runCheck({content.folder(), "--plays", "0", "--json"});
-        QCOMPARE(json.exitCode, text.exitCode);
+        const Run json = runCheck({folder.path(), "--json"});
+        QCOMPARE(json.exitCode, 1);
         QStringList lines;
         for (const QJsonValue& value : QJsonDocument::fromJson(json.out.toUtf8()).array()) {
             const QJsonObject object = value.toObject();
@@ -205,7 +251,10 @@ private Q_SLOTS:
                          object.value("message").toString();
         }
         QCOMPARE(lines, text.findings());
-        QCOMPARE(lines.size(), 6);
+        QCOMPARE(runCheck({scratch_.filePath("story/pictures")}).out,
+                 scratch_.filePath("story/pictures") +
+                     ": error: no scripts (*.txt)\n"
+                     "zoa-content check: 1 error, 0 warnings, 0 notes\n");
     }
 
     // Every command's --help prints its usage with status 0; a command line that cannot run gives
@@ -237,7 +286,17 @@ private Q_SLOTS:
         row("check: unknown option", "check <F> --fast", 2,
             "zoa-content check: unknown option \"--fast\"");
         row("check: --help as a folder after --", "check -- --help", 2,
-            "zoa-content check: --help holds no dat1/ folder");
+            "zoa-content check: no such folder \"--help\"");
+        for (const char* command : {"check", "map", "pack -o <F>/game", "play zoa"}) {
+            const QString name = QString(command).section(' ', 0, 0);
+            row(qPrintable(name + ": a file as the folder"), QString(command) + " <F>/dat2/opn.bmp",
+                2, "zoa-content " + name + ": \"<F>/dat2/opn.bmp\" is a file, not a folder");
+        }
+        row("map: into a missing folder", "map <F> -o /no/such/folder/map.png", 1,
+            "zoa-content map: cannot write /no/such/folder/map.png: No such file or directory");
+        row("play: no window system", "play zoa <F>", 1,
+            "zoa-content play: cannot open the game's window: Could not find the Qt platform "
+            "plugin \"none-such\" in \"\"");
         row("check: too many plays", "check <F> --plays 100000001", 2,
             "zoa-content check: --plays takes a whole number from 0 to 100000000, not "
             "\"100000001\"");
@@ -280,11 +339,15 @@ private Q_SLOTS:
         QCOMPARE(shown.section('\n', 0, 0), first.replace("<F>", content.folder()));
         // A command's mistake is followed by the command's own usage line.
         const QString command = arguments.section(' ', 0, 0);
-        if (status != 0 && first.startsWith("zoa-content " + command + ":")) {
+        if (status == 2 && first.startsWith("zoa-content " + command + ":")) {
             QVERIFY(shown.section('\n', 1, 1).startsWith("usage: zoa-content " + command + " "));
         }
     }
+
+private:
+    QTemporaryDir scratch_;
+    const content::GameWindows windows_;
 };
 
-QTEST_GUILESS_MAIN(CheckTest)
+QTEST_MAIN(CheckTest)
 #include "check_test.moc"

@@ -5,7 +5,7 @@
 // chances; the command writes SVG or PNG, fitted to a screen with its text readable.
 #include "figures/simulation.h"
 #include "figures/story_figures.h"
-#include "figures/story_map.h"
+#include "map/story_map.h"
 #include "support/test_content.h"
 #include "support/tool_run.h"
 
@@ -67,13 +67,14 @@ Agnode_t* node(Agraph_t* graph, const QString& name) {
     return agnode(graph, text.data(), 0);
 }
 
-// The label of the step drawn from one box to another; empty when none is drawn.
-QString stepLabel(Agraph_t* graph, const QString& from, const QString& to) {
-    Agnode_t* head = node(graph, to);
-    for (Agedge_t* edge = agfstout(graph, node(graph, from)); edge != nullptr;
-         edge = agnxtout(graph, edge)) {
-        if (aghead(edge) == head && attribute(edge, "tooltip") != "next meeting") {
-            return attribute(edge, "label");
+// The label of the arrow between two boxes, and which way it points ("back", "both" or none);
+// empty when there is none.
+QString arrowLabel(Agraph_t* graph, const QString& from, const QString& to) {
+    for (const auto& [tail, head] : {std::pair{from, to}, std::pair{to, from}}) {
+        if (Agedge_t* edge = agedge(graph, node(graph, tail), node(graph, head), nullptr, 0)) {
+            const QString dir = attribute(edge, "dir");
+            const bool forward = dir.isEmpty() || dir == "forward";
+            return attribute(edge, "label") + (tail != from ? " back" : forward ? "" : " " + dir);
         }
     }
     return {};
@@ -83,33 +84,56 @@ QString firstEvent(Agnode_t* box) {
     return QString::fromUtf8(agnameof(box)).section(' ', 0, 0);
 }
 
-// The demo's map as dot lays it out: where each box stands, by its first event, and which boxes
-// next-meeting arrows join.
+// A story map as dot lays it out: where each box stands, by its first event, which boxes
+// next-meeting arrows join, and where each text is drawn, in points.
 struct MapLayout {
     QHash<QString, QPointF> places;
     QSet<QPair<QString, QString>> nextMeetings;
+    QList<QPair<QString, QRectF>> texts;
 };
 
-const MapLayout& demoLayout() {
-    static const MapLayout layout = [] {
-        const content::StoryMap map(content::storyFigures(),
-                                    content::ContentFolder(ZOA_DEMO_FOLDER), 0.1);
-        GVC_t* context = gvContext();
-        gvLayout(context, map.graph(), "dot");
-        MapLayout laidOut;
-        for (Agnode_t* box = agfstnode(map.graph()); box; box = agnxtnode(map.graph(), box)) {
-            laidOut.places.insert(firstEvent(box), {ND_coord(box).x, ND_coord(box).y});
-            for (Agedge_t* edge = agfstout(map.graph(), box); edge;
-                 edge = agnxtout(map.graph(), edge)) {
-                if (attribute(edge, "tooltip") == "next meeting") {
-                    laidOut.nextMeetings.insert({firstEvent(box), firstEvent(aghead(edge))});
-                }
+QRectF around(pointf centre, pointf size) {
+    return {centre.x - size.x / 2, centre.y - size.y / 2, size.x, size.y};
+}
+
+// The labels of the graph and its clusters, of every depth.
+void addClusterLabels(Agraph_t* graph, MapLayout& laidOut) {
+    if (GD_label(graph) != nullptr) {
+        laidOut.texts.append(
+            {agnameof(graph), around(GD_label(graph)->pos, GD_label(graph)->dimen)});
+    }
+    for (Agraph_t* sub = agfstsubg(graph); sub; sub = agnxtsubg(sub)) {
+        addClusterLabels(sub, laidOut);
+    }
+}
+
+MapLayout layOut(const content::StoryMap& map) {
+    GVC_t* context = gvContext();
+    gvLayout(context, map.graph(), "dot");
+    MapLayout laidOut;
+    for (Agnode_t* box = agfstnode(map.graph()); box; box = agnxtnode(map.graph(), box)) {
+        laidOut.places.insert(firstEvent(box), {ND_coord(box).x, ND_coord(box).y});
+        laidOut.texts.append(
+            {agnameof(box), around(ND_coord(box), {ND_width(box) * 72, ND_height(box) * 72})});
+        for (Agedge_t* edge = agfstout(map.graph(), box); edge;
+             edge = agnxtout(map.graph(), edge)) {
+            if (attribute(edge, "tooltip") == "next meeting") {
+                laidOut.nextMeetings.insert({firstEvent(box), firstEvent(aghead(edge))});
+            }
+            if (ED_label(edge) != nullptr) {
+                laidOut.texts.append(
+                    {ED_label(edge)->text, around(ED_label(edge)->pos, ED_label(edge)->dimen)});
             }
         }
-        gvFreeLayout(context, map.graph());
-        gvFreeContext(context);
-        return laidOut;
-    }();
+    }
+    addClusterLabels(map.graph(), laidOut);
+    gvFreeLayout(context, map.graph());
+    gvFreeContext(context);
+    return laidOut;
+}
+
+const MapLayout& demoLayout() {
+    static const MapLayout layout = layOut(content::StoryMap(content::storyFigures(), {}, 0.1));
     return layout;
 }
 
@@ -223,23 +247,34 @@ private Q_SLOTS:
         QTest::addColumn<double>("smallest");
         QTest::addColumn<QString>("item");    // an event's box, or "FROM>TO" a step
         QTest::addColumn<QString>("label");   // empty when a step is not drawn
-        QTest::addColumn<QString>("cluster"); // of a box
+        QTest::addColumn<QString>("cluster"); // of a box, and its colour when files are missing
         const auto row = [](const char* name, double smallest, const char* item, const char* label,
                             const char* cluster) {
             QTest::newRow(name) << smallest << QString(item) << QString(label) << QString(cluster);
         };
         row("present", 0.1, "char31", "char31\\n54.84%", "cluster_char3");
-        row("script and pictures missing", 0.1, "char45",
-            "char45\\n13.10%\\nmissing char45.txt, char4.bmp, 4.bmp", "cluster_char4");
+        row("script and pictures missing", 0.1, "char40",
+            "char40\\n81.41%\\nmissing char40.txt, char4.bmp, 4.bmp", "cluster_char4 red");
+        row("script missing", 0.1, "char45", "char45\\n13.10%\\nmissing char45.txt",
+            "cluster_char4 red");
         row("answer scene", 0.1, "b_3", "b_3\\n59.81%\\nmissing b_3.txt, b_3.bmp",
-            "cluster_answers");
+            "cluster_answers red");
         row("long plays in one box", 0.1, "char310 … char328",
-            "char310 … char328\\n0.04219%\\nmissing char310.txt … char328.txt\\n(19 files)",
-            "cluster_char3");
-        row("meeting again", 0.1, "char31>char32", "10.00%", "");
+            "char310 … char328\\n0.04219%\\nmissing char310.txt … char315.txt\\n(6 files)",
+            "cluster_char3 darkorange");
+        row("a share as people read it", 0.1, "char010 … char014", "char010 … char014\\n0.0000044%",
+            "cluster_char0");
+        row("meeting again, on the next meeting's arrow", 0.1, "char31>char32", "10.00%", "");
         row("answer scene under 10%", 0.1, "char31>b_0", "", "");
-        row("answer scene at 5%", 0.05, "char31>b_0", "5.000%", "");
+        row("answer scene at 5%, a step back", 0.05, "char31>b_0", "5.000% back", "");
+        row("random scenes both ways", 0.01, "char22>char23", "→ 1.247%\\n← 1.247%", "");
+        row("steps both ways", 0.01, "char21>char23", "→ 1.247%\\n← 1.247% both", "");
         row("into the ending", 0.1, "a_0>name_end", "", "");
+        row("a press on the title", 0.1, "title>zoa", "a press", "");
+        row("a right press on the title", 0.1, "title>end", "a right press", "");
+        row("answer a", 0.1, "choice>a_0", "answer \"a\"", "");
+        row("answer b", 0.1, "choice>b_0", "answer \"b\"", "");
+        row("the fifth answer a", 0.1, "choice>name_end", "the fifth answer \"a\"", "");
     }
     void mapShowsBoxesAndSteps() {
         QFETCH(double, smallest);
@@ -249,9 +284,11 @@ private Q_SLOTS:
         TestContent content;
         writeContent(content);
         const content::StoryMap map(content::storyFigures(),
-                                    content::ContentFolder(content.folder()), smallest);
+                                    content::missingFiles(content::ContentFolder(content.folder()),
+                                                          content::storyFigures()),
+                                    smallest);
         if (cluster.isEmpty()) {
-            QCOMPARE(stepLabel(map.graph(), item.section('>', 0, 0), item.section('>', 1)), label);
+            QCOMPARE(arrowLabel(map.graph(), item.section('>', 0, 0), item.section('>', 1)), label);
             return;
         }
         Agnode_t* found = node(map.graph(), item);
@@ -259,8 +296,8 @@ private Q_SLOTS:
         QCOMPARE(attribute(found, "label"), label);
         const bool missing = label.contains("missing");
         QCOMPARE(attribute(found, "style"), QString(missing ? "dashed" : ""));
-        QCOMPARE(attribute(found, "color"), QString(missing ? "red" : ""));
-        QByteArray clusterName = cluster.toUtf8();
+        QCOMPARE(attribute(found, "color"), cluster.section(' ', 1));
+        QByteArray clusterName = cluster.section(' ', 0, 0).toUtf8();
         Agraph_t* group = agsubg(map.graph(), clusterName.data(), 0);
         QVERIFY(group != nullptr && agsubnode(group, found, 0) != nullptr);
     }
@@ -271,7 +308,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::newRow("svg") << "story.svg" << QByteArray("<?xml") << "10";
         QTest::newRow("png") << "story.PNG" << QByteArray("\x89PNG") << "10";
-        QTest::newRow("every step of 1%") << "story.svg" << QByteArray("<?xml") << "1";
     }
     void commandWritesTheMap() {
         QFETCH(QString, file);
@@ -324,24 +360,42 @@ private Q_SLOTS:
         }
     }
 
-    // The opening left of every other box, the ending and the credits right of them.
-    void openingAndClosingStandApart_data() {
-        QTest::addColumn<QString>("event");
-        QTest::addColumn<int>("side"); // -1 left, 1 right
-        QTest::newRow("opening") << "zoa" << -1;
-        QTest::newRow("ending") << "name_end" << 1;
-        QTest::newRow("credits") << "end" << 1;
+    // No text of the map covers another: boxes, arrows' labels and the groups' titles.
+    void textsNeverOverlap_data() {
+        QTest::addColumn<double>("smallest");
+        QTest::newRow("steps of 10%") << 0.1;
+        QTest::newRow("steps of 1%") << 0.01;
     }
-    void openingAndClosingStandApart() {
+    void textsNeverOverlap() {
+        QFETCH(double, smallest);
+        const MapLayout layout = layOut(content::StoryMap(content::storyFigures(), {}, smallest));
+        for (qsizetype i = 0; i < layout.texts.size(); ++i) {
+            for (qsizetype j = i + 1; j < layout.texts.size(); ++j) {
+                const auto& [one, oneBox] = layout.texts[i];
+                const auto& [other, otherBox] = layout.texts[j];
+                QVERIFY2(!oneBox.intersects(otherBox), qPrintable(one + " / " + other));
+            }
+        }
+    }
+
+    // The title left of every other box, its events left of every scene.
+    void titleStandsFirst_data() {
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<QString>("right"); // what stands right of it
+        const QString scenes = "^(char\\d|[ab]_\\d|name_end)";
+        QTest::newRow("title") << "title"
+                               << "^(?!title$)";
+        QTest::newRow("opening") << "zoa" << scenes;
+        QTest::newRow("credits") << "end" << scenes;
+    }
+    void titleStandsFirst() {
         QFETCH(QString, event);
-        QFETCH(int, side);
+        QFETCH(QString, right);
         const QHash<QString, QPointF>& places = demoLayout().places;
         QVERIFY(places.contains(event));
         for (auto other = places.cbegin(); other != places.cend(); ++other) {
-            const bool closing = other.key() == "name_end" || other.key() == "end";
-            if (other.key() != event && !(side > 0 && closing)) {
-                QVERIFY2(side * (places.value(event).x() - other->x()) > 0,
-                         qPrintable(other.key()));
+            if (other.key().contains(QRegularExpression(right))) {
+                QVERIFY2(places.value(event).x() < other->x(), qPrintable(other.key()));
             }
         }
     }

@@ -1,9 +1,7 @@
 // zoa-content new: a new story's sources pack into a game folder that check finds clean and
 // whose scenes play to their choice or back to the title; a folder that already holds anything is
 // left as it was.
-#include "checks/check.h"
-#include "commands/pack.h"
-#include "media/sdl_media_service.h"
+#include "pack/script_pack.h"
 #include "support/game_fixture.h"
 #include "support/tool_run.h"
 
@@ -38,17 +36,6 @@ private Q_SLOTS:
         game_ = scratch_.filePath(QStringLiteral("game"));
         const content::PackResult packed = content::packStory(sources_, game_);
         QVERIFY2(packed.diagnostics.isEmpty(), qPrintable(printed(packed.diagnostics)));
-    }
-
-    // Every event the game can start in normal play has its script and pictures, and every file
-    // can be read: check finds no error and no warning.
-    void newStoryChecksClean() {
-        media::SdlMediaService sounds(media::SdlMediaService::defaultMaxEffectBytes, "dummy");
-        content::CheckOptions options;
-        options.folder = game_;
-        const QList<content::Diagnostic> found = content::checkContent(options, sounds);
-        const content::SeverityCounts counts = content::countSeverities(found);
-        QVERIFY2(counts.errors == 0 && counts.warnings == 0, qPrintable(printed(found)));
     }
 
     // Each kind of scene, started as the game starts it, types its script, whose first line

@@ -2,9 +2,9 @@
 // run as the build runs it, errors that name the place and leave the output folder as it was;
 // a whole sources folder packed into a game folder: pictures and sounds in the formats authors
 // make them, turned into the BMP and WAV files the game reads, and what is skipped or refused.
-#include "commands/pack.h"
-#include "commands/script_source.h"
 #include "controls/picture.h"
+#include "pack/script_pack.h"
+#include "pack/script_source.h"
 #include "support/tool_run.h"
 #include "text/cp932.h"
 
@@ -137,6 +137,15 @@ QStringList filesUnder(const QString& folder) {
     return files;
 }
 
+// Each file under the folder, by its path in it, followed by its bytes in base64.
+QStringList contentsUnder(const QString& folder) {
+    QStringList contents = filesUnder(folder);
+    for (QString& file : contents) {
+        file += ' ' + readBytes(folder + '/' + file).toBase64();
+    }
+    return contents;
+}
+
 // A readable source of the kind its suffix names: a script, a small picture or a short tone.
 void makeSource(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -204,7 +213,7 @@ private Q_SLOTS:
         QTest::newRow("control character without a glyph")
             << QByteArray("a\xC2\x85\n") << QStringList{cannot("1:2", "U+0085")};
         QTest::newRow("bytes that are not UTF-8")
-            << QByteArray("\x83\x5C\nab\xFF\n") << QStringList{"1:1" + notUtf8, "2:3" + notUtf8};
+            << QByteArray("\x83\x5C\nab\xFF\n") << QStringList{"1:1" + notUtf8};
     }
 
     void errorsNameTheirPlaceAndNothingIsWritten() {
@@ -236,7 +245,6 @@ private Q_SLOTS:
             const auto row = [story](const char* name, const char* mistake) {
                 QTest::addRow("%s%s", name, story ? ", -o" : "") << QString(mistake) << story;
             };
-            row("missing sources folder", "missing");
             row("sources folder without scripts", "empty");
             row("output folder is the sources folder", "same");
         }
@@ -249,9 +257,7 @@ private Q_SLOTS:
         Folders folders;
         QString sources = folders.sources();
         QString output = story ? folders.game() : folders.output();
-        if (mistake == QLatin1String("missing")) {
-            sources = folders.dir.filePath(QStringLiteral("nowhere"));
-        } else if (mistake == QLatin1String("same")) {
+        if (mistake == QLatin1String("same")) {
             writeBytes(sources + QStringLiteral("/zoa.txt"), "ソ\n");
             output = sources + QStringLiteral("/.");
         } else if (mistake == QLatin1String("game folder")) {
@@ -267,6 +273,78 @@ private Q_SLOTS:
         } else {
             QVERIFY(!QFileInfo::exists(output));
         }
+    }
+
+    // Each row: a change to the sources after a first pack, with writes beyond a size failing or
+    // a folder where a file is written, and what the pack again reports; then the game folder
+    // holds the first pack's files as they were, but for those of sources that are gone, and
+    // files an author put there or beside it stay.
+    void packAgainLeavesTheGameFolderExact_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<long>("fileSizeLimit");
+        QTest::addColumn<QString>("inTheWay"); // a folder made in the game folder
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QStringList>("gone");
+        QTest::newRow("a source deleted") << "-a_0.txt" << 0L << ""
+                                          << "" << QStringList{"dat1/a_0.txt"};
+        QTest::newRow("a write that fails")
+            << "zoa.txt" << 100L << ""
+            << "<G>/dat2/opn.bmp: error: cannot write: File too large\n"
+            << QStringList{};
+        QTest::newRow("a move into place that fails after another")
+            << "opn.png" << 0L << "dat1/zoa.txt"
+            << "<G>/dat1/zoa.txt: error: cannot write: something other than a file is in the way\n"
+            << QStringList{};
+        QTest::newRow("a FLAC announcing 2^36 samples in 42 bytes")
+            << "se.flac" << 0L << ""
+            << "<S>/se.flac: error: cannot be read as a sound: it holds 0 of the 68719476735 "
+               "frames its header announces\n"
+            << QStringList{};
+    }
+    void packAgainLeavesTheGameFolderExact() {
+        QFETCH(QString, change);
+        QFETCH(long, fileSizeLimit);
+        QFETCH(QString, inTheWay);
+        QFETCH(QString, report);
+        QFETCH(QStringList, gone);
+        Folders folders;
+        for (const char* name : {"zoa.txt", "a_0.txt", "opn.png"}) {
+            makeSource(folders.source(name));
+        }
+        QCOMPARE(packStory(folders).exitCode, 0);
+        writeBytes(folders.game() + "/dat2/mine.bmp", "an author's own file");
+        // Names in the list of what pack wrote that lead out of the game folder are not its.
+        writeBytes(folders.dir.filePath("outside.txt"), "an author's own file");
+        const QString list = folders.game() + "/.zoa-packed";
+        writeBytes(list, readBytes(list) + "\n../outside.txt\ndat1/../../outside.txt");
+        if (!inTheWay.isEmpty()) {
+            QVERIFY(QFile::remove(folders.game() + '/' + inTheWay));
+            QVERIFY(QDir().mkpath(folders.game() + '/' + inTheWay + "/taken"));
+        }
+        QStringList contents = contentsUnder(folders.game());
+
+        if (change.startsWith('-')) {
+            QVERIFY(QFile::remove(folders.source(change.mid(1))));
+        } else if (change.endsWith(".png")) {
+            QVERIFY(quarteredPicture({4, 4}, QImage::Format_RGB32).save(folders.source(change)));
+        } else if (change.endsWith(".flac")) {
+            writeBytes(folders.source(change),
+                       QByteArray::fromHex("664c614380000022100010000000000000000ac442ffffffffff"
+                                           "00000000000000000000000000000000"));
+        } else {
+            writeBytes(folders.source(change), "changed\n");
+        }
+        const ToolRun run =
+            runTool(ZOA_CONTENT_TOOL, {"pack", folders.sources(), "-o", folders.game()}, false,
+                    fileSizeLimit);
+        QCOMPARE(run.err, report.replace("<G>", folders.game()).replace("<S>", folders.sources()));
+        QCOMPARE(run.exitCode, report.isEmpty() ? 0 : 1);
+        for (const QString& file : gone) {
+            contents.removeIf(
+                [&file](const QString& entry) { return entry.startsWith(file + ' '); });
+        }
+        QCOMPARE(contentsUnder(folders.game()), contents);
+        QVERIFY(QFile::exists(folders.dir.filePath("outside.txt")));
     }
 
     // Each row: the note on the typed character, which names the character, the code written and
@@ -436,7 +514,7 @@ private Q_SLOTS:
         row({"sounds/bgm.ogg"}, "not a sound\n", sound, {});
         row({"se2.flac"}, "", sound, {});
 
-        const QString twice = "%2: error: packs to %3, as %1 does\n";
+        const QString twice = "%2: error: packs to %3, as %1 does: keep one of the two\n";
         row({"pictures/a.jpg", "pictures/a.png"}, {}, twice.arg("%1", "%2", "dat2/a.bmp"), {});
         row({"se.ogg", "se.wav"}, {}, twice.arg("%1", "%2", "dat2/se.wav"), {});
         row({"one/b.txt", "two/b.txt"}, {}, twice.arg("%1", "%2", "dat1/b.txt"), {});
@@ -468,28 +546,6 @@ private Q_SLOTS:
         QStringList expected = QStringList{"dat1/zoa.txt"} + packed;
         expected.sort();
         QCOMPARE(filesUnder(folders.game()), failed ? QStringList() : expected);
-    }
-
-    void checkNamesTheSourcesOfAFolderItPacks_data() {
-        QTest::addColumn<QString>("broken");  // the source made unreadable or wrong
-        QTest::addColumn<QString>("finding"); // after the source's path
-        QTest::newRow("picture") << "pictures/opn.png"
-                                 << ": error: cannot be read as a picture";
-        QTest::newRow("script") << "zoa.txt"
-                                << ":1: error: picture line too short to name a picture";
-    }
-
-    // Pack's errors are the check's; the check's findings name the sources, not the scratch copy.
-    void checkNamesTheSourcesOfAFolderItPacks() {
-        QFETCH(QString, broken);
-        QFETCH(QString, finding);
-        Folders folders;
-        makeSource(folders.source("zoa.txt"));
-        makeSource(folders.source(broken));
-        writeBytes(folders.source(broken), "img\n" + readBytes(folders.source(broken)));
-        const ToolRun run = runTool(ZOA_CONTENT_TOOL, {QStringLiteral("check"), folders.sources()});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.out.contains(folders.source(broken) + finding), qPrintable(run.out));
     }
 };
 

@@ -1,11 +1,12 @@
 // zoa-content play: the real game window carries a story on at any event, with the counters
 // given, and plays on by the game's rules; with --watch it plays the event again at each save.
 #include "commands/play_command.h"
-#include "commands/play_content.h"
-#include "commands/scene_replay.h"
 #include "controls/label.h"
 #include "controls/picture.h"
 #include "controls/timer.h"
+#include "pack/story_content.h"
+#include "preview/finding_strip.h"
+#include "preview/scene_replay.h"
 #include "support/game_fixture.h"
 
 #include <QDir>
@@ -38,17 +39,18 @@ QString makeSources(const TestContent& content) {
 // Plays char25 with --watch over the folder, typing fast; the content packs once first, its
 // diagnostics written to report. Returns what is wrong with the command line.
 QString playWatched(GameFixture& game, const QString& folder,
-                    std::unique_ptr<content::PlayContent>& played, std::FILE* report = stderr) {
+                    std::unique_ptr<content::StoryContent>& played, std::FILE* report = stderr) {
     content::PlayCommand command;
     const QString problem = content::parsePlayArguments(
         {"char25", folder, "--watch", "--affinity", "3,4,2,5,1"}, QString(), &command);
-    played = std::make_unique<content::PlayContent>(command.folder, report);
+    played = std::make_unique<content::StoryContent>(command.folder);
     played->pack();
+    content::printDiagnostics(played->packDiagnostics(), report);
     game.host = host::FixedHostFacts(played->gameFolder(), 16200);
     Fom& fom = game.start();
     fom.TimIve->setInterval(1);
     content::startPlay(fom, command);
-    new content::SceneReplay(fom, command, *played);
+    new content::SceneReplay(fom, command, *played, nullptr, report);
     return problem;
 }
 
@@ -57,6 +59,11 @@ QString readAll(std::FILE* file) {
     std::rewind(file);
     char text[4096] = {};
     return QString::fromUtf8(text, std::fread(text, 1, sizeof text - 1, file));
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Saves a file as editors do: written over "in place", or written whole beside it and renamed
@@ -125,74 +132,106 @@ private Q_SLOTS:
         QCOMPARE(fom.eventName, next);
     }
 
-    // With --watch, each save of the scene's script plays the scene again from its start with the
-    // new text and the counters the play began with, after the story had moved on to another scene.
-    void savedScriptPlaysTheSceneAgain_data() {
-        QTest::addColumn<bool>("sources");
-        QTest::addColumn<QStringList>("saves");
-        QTest::newRow("game folder, written in place") << false << QStringList{"in place"};
-        QTest::newRow("game folder, renamed over, then written in place")
-            << false << QStringList{"rename", "in place"};
-        QTest::newRow("sources, renamed over, then written in place")
-            << true << QStringList{"rename", "in place"};
+    // Each row: a file saved, in place or renamed over it as editors do (the watch on a file
+    // renamed over is renewed for the next save), while char04 plays after
+    // the story moved on from char25, the scene --watch plays; then the scene played again with
+    // its counters: the scene of the script saved with the counters that reach it (char25's the
+    // play's own), for a picture the scene being played, for a file no story holds none.
+    void savedFileReplaysItsScene_data() {
+        QTest::addColumn<QString>("file"); // in the sources, or in a game folder (dat1/)
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("scene"); // and its counters, "A0 A1 A2 A3 A4 | answers"
+        const auto row = [](const char* name, const char* file, const char* how,
+                            const char* scene) {
+            QTest::newRow(name) << QString(file) << QString(how) << QString(scene);
+        };
+        const char* ownScene = "char25 3 4 2 5 1 | 0";
+        row("the scene's script, renamed over, then in place", "story/char25.txt",
+            "rename, in place", ownScene);
+        row("the scene's script in a game folder", "dat1/char25.txt", "in place", ownScene);
+        row("another scene's script", "story/char35.txt", "rename", "char35 0 0 0 6 0 | 0");
+        row("the ending's script", "story/name_end.txt", "rename", "name_end 0 0 0 0 0 | 5");
+        row("a picture", "pictures/char0.bmp", "rename", "char04 4 4 2 5 1 | 0");
+        row("notes beside the story", "notes.md", "rename", "");
     }
-    void savedScriptPlaysTheSceneAgain() {
-        QFETCH(bool, sources);
-        QFETCH(QStringList, saves);
+    void savedFileReplaysItsScene() {
+        QFETCH(QString, file);
+        QFETCH(QString, how);
+        QFETCH(QString, scene);
         GameFixture game;
         writeScenes(game.content);
+        game.content.writePicture("char0");
         game.random.setValues({0.75f, 0.2f});
-        const QString folder = sources ? makeSources(game.content) : game.content.folder();
-        std::unique_ptr<content::PlayContent> played;
+        const QString folder =
+            file.startsWith("dat") ? game.content.folder() : makeSources(game.content);
+        std::unique_ptr<content::StoryContent> played;
         QCOMPARE(playWatched(game, folder, played), QString());
         Fom& fom = game.fom();
-        QTRY_VERIFY_WITH_TIMEOUT(game.shown().contains("char25"), 3000);
-        const QString counters = game.counters();
         fom.Lbl_Click();
-        QTest::mouseClick(fom.Qst[fom.choiceKeys[0] == "a" ? 0 : 1], Qt::LeftButton);
+        QTest::mouseClick(fom.Qst[0], Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(game.state().startsWith("choice"), 3000);
         QCOMPARE(fom.eventName, QString("char04"));
-        QVERIFY(game.counters() != counters);
-
-        const QString script = folder + (sources ? "/story" : "/dat1") + "/char25.txt";
-        for (qsizetype i = 0; i < saves.size(); ++i) {
-            const QString line = QString("draft %1").arg(i + 2);
-            save(script, line.toUtf8() + "\r\n>\r\nA\r\nB\r\n", saves.at(i));
-            QTRY_VERIFY_WITH_TIMEOUT(game.shown().contains(line), 3000);
-            QCOMPARE(fom.eventName, QString("char25"));
-            QCOMPARE(game.counters(), counters);
+        for (const QString& way : how.split(", ")) {
+            const qsizetype before = game.trace.lines.size();
+            const QByteArray text = "edited " + way.toUtf8();
+            save(folder + "/" + file,
+                 file.endsWith(".bmp") ? readAll(folder + "/pictures/char25.bmp")
+                                       : text + "\r\n>\r\nA\r\nB\r\n",
+                 way);
+            if (scene.isEmpty()) {
+                QTest::qWait(3 * content::FolderWatcher::settleMilliseconds);
+                QVERIFY(!game.shortTrace(before).contains("event"));
+                return;
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(game.shortTrace(before).contains("event"), 3000);
+            QCOMPARE(fom.eventName + ' ' + game.counters(), scene);
+            QTRY_VERIFY_WITH_TIMEOUT(!file.endsWith(".txt") || game.shown().contains(text), 3000);
+            QTest::qWait(3 * content::FolderWatcher::settleMilliseconds); // the save settled
         }
     }
 
-    // A save that does not pack prints the pack's error, naming the source, and the window plays
-    // on as it was.
-    void brokenSaveKeepsTheWindow_data() {
+    // A save that does not pack, or that check finds an error in, is told in a strip over the
+    // window and printed, naming the author's file and line; the window plays on as it was when
+    // the save does not pack. A clean save takes the strip away.
+    void brokenSaveIsShownOverTheWindow_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("place"); // after the file's path
+        QTest::addColumn<bool>("packs");
         QTest::newRow("a character code page 932 cannot hold")
-            << "story/char25.txt" << QByteArray("\xF0\x9F\x90\x9F\n>\nA\nB\n") << ":1:1: error";
+            << "story/char25.txt" << QByteArray("\xF0\x9F\x90\x9F\n>\nA\nB\n") << ":1:1: error"
+            << false;
         QTest::newRow("a picture that cannot be read")
-            << "pictures/char2.bmp" << QByteArray("not a picture") << ": error";
+            << "pictures/char2.bmp" << QByteArray("not a picture") << ": error" << false;
+        QTest::newRow("a choice with one caption")
+            << "story/char25.txt" << QByteArray("char25\n>\nA\n") << ":2: error" << true;
     }
-    void brokenSaveKeepsTheWindow() {
+    void brokenSaveIsShownOverTheWindow() {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, place);
+        QFETCH(bool, packs);
         GameFixture game;
         writeScenes(game.content);
         const QString folder = makeSources(game.content);
         std::FILE* report = std::tmpfile();
-        std::unique_ptr<content::PlayContent> played;
+        std::unique_ptr<content::StoryContent> played;
         QCOMPARE(playWatched(game, folder, played, report), QString());
         game.fom().Lbl_Click();
-        const QString shown = game.shown();
         const QString state = game.state();
         QVERIFY(state.startsWith("choice"));
+        const auto* strip = game.fom().findChild<content::FindingStrip*>();
+        const QByteArray good = readAll(folder + '/' + file);
 
         save(folder + '/' + file, bytes, "in place");
-        QTRY_VERIFY_WITH_TIMEOUT(readAll(report).contains(folder + '/' + file + place), 3000);
-        QCOMPARE(game.shown(), shown);
-        QCOMPARE(game.state(), state);
+        QTRY_VERIFY_WITH_TIMEOUT(strip->isVisible(), 3000);
+        QVERIFY2(strip->text().startsWith(folder + '/' + file + place), qPrintable(strip->text()));
+        QVERIFY(readAll(report).contains(folder + '/' + file + place));
+        QCOMPARE(game.state() == state, !packs);
+        QCOMPARE(strip->geometry().bottom(), game.fom().rect().bottom());
+
+        save(folder + '/' + file, good, "in place");
+        QTRY_VERIFY_WITH_TIMEOUT(!strip->isVisible(), 3000);
         std::fclose(report);
     }
 
@@ -206,14 +245,14 @@ private Q_SLOTS:
         QTest::newRow("a packed picture") << "cannot read the picture <G>/dat2/char2.bmp"
                                           << "cannot read the picture <S>/pictures/char2.bmp";
         QTest::newRow("a file no source made") << "cannot read the script <G>/dat1/none.txt"
-                                               << "cannot read the script <S>/none.txt";
+                                               << "cannot read the script <S>/story/none.txt";
     }
     void messagesNameTheSources() {
         QFETCH(QString, message);
         QFETCH(QString, named);
         TestContent story;
         writeScenes(story);
-        content::PlayContent played(makeSources(story));
+        content::StoryContent played(makeSources(story));
         QVERIFY(played.pack());
         const auto withFolders = [&](QString text) {
             return text.replace("<G>", played.gameFolder()).replace("<S>", story.folder());

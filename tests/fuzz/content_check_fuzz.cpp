@@ -1,11 +1,14 @@
 // Fuzz target: any bytes as a game folder, split at each byte 0x1E (record separator, rare in
 // scripts, pictures and sounds alike) into a few scripts and two files of dat2/, then checked as
-// "zoa-content check" checks, with a short simulation. Nothing may crash, and the findings must
+// "zoa-content check" checks, with a short simulation, measuring text and pictures in the game's
+// window. Nothing may crash, and the findings must
 // stay inside the folder, come sorted, and come back whole from JSON.
 #include "checks/check.h"
+#include "checks/game_windows.h"
 #include "checks/json_output.h"
 #include "media/sdl_media_service.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -53,6 +56,12 @@ bool sorted(const QList<content::Diagnostic>& diagnostics) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static int argc = 1;
+    static char name[] = "content_check_fuzz";
+    static char* argv[] = {name, nullptr};
+    static const bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    static const content::GameWindows windows;
     static QTemporaryDir dir;
     static media::SdlMediaService sounds(media::SdlMediaService::defaultMaxEffectBytes, "dummy");
     const QString folder = dir.path();
@@ -61,9 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     content::CheckOptions options;
-    options.folder = folder;
+    options.windows = offscreen ? &windows : nullptr;
     options.plays = 20;
-    const QList<content::Diagnostic> diagnostics = content::checkContent(options, sounds);
+    const QList<content::Diagnostic> diagnostics =
+        content::checkContent(content::ContentFolder(folder), options, &sounds);
     if (!sorted(diagnostics)) {
         std::abort();
     }

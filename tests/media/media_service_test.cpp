@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using media::SdlMediaService;
 
 namespace {
@@ -36,6 +38,11 @@ class SdlMediaServiceTest : public QObject {
     QString testFile(const QString& name) {
         if (name == "none" || name == "folder") {
             return name == "none" ? dir_.filePath("none.wav") : dir_.path();
+        }
+        if (name == "pipe") {
+            const QString pipe = dir_.filePath("pipe.wav");
+            ::mkfifo(QFile::encodeName(pipe).constData(), 0600);
+            return pipe;
         }
         const QByteArray wav = tone::sineWav(500, 60);
         const QHash<QString, QByteArray> files = {{"short", wav},
@@ -143,6 +150,9 @@ private Q_SLOTS:
         QTest::newRow("a failed open keeps the sound that was open")
             << "open long MIDI | play MIDI | open none MIDI | status MIDI mode"
             << "0 | 0 | " + unreadable + " | playing";
+        QTest::newRow("a named pipe, refused without waiting for a writer")
+            << "open pipe MIDI | open short WAVE | play WAVE | status WAVE mode"
+            << unreadable + " | 0 | 0 | playing";
         for (const char* file : {"none", "folder", "text", "empty", "cut"}) {
             QTest::newRow(file) << "open short MIDI | open " + QString(file) + " WAVE" + thenMusic
                                 << "0 | " + unreadable + " | 0 | playing";

@@ -10,5 +10,7 @@ struct ToolRun {
     QString err;
 };
 
-// Runs the program with the arguments; with noWindows, no window platform can load.
-ToolRun runTool(const QString& program, const QStringList& arguments, bool noWindows = false);
+// Runs the program with the arguments; with noWindows, no window platform can load; with a
+// fileSizeLimit, writing a file beyond that many bytes fails (as on a full disk).
+ToolRun runTool(const QString& program, const QStringList& arguments, bool noWindows = false,
+                long fileSizeLimit = 0);

@@ -1,13 +1,14 @@
 #include "checks/check.h"
 
 #include "checks/content_folder.h"
-#include "checks/long_plays.h"
 #include "checks/media_checks.h"
-#include "checks/reachability.h"
+#include "checks/missing_files.h"
+#include "checks/picture_shapes.h"
 #include "checks/script_checks.h"
 #include "figures/figure_text.h"
 #include "figures/simulation.h"
 #include "figures/story_figures.h"
+#include "pack/story_content.h"
 
 #include <algorithm>
 
@@ -22,20 +23,47 @@ QString counted(int count, const char* singular, const char* plural) {
 
 } // namespace
 
-QList<Diagnostic> checkContent(const CheckOptions& options, media::MediaService& sounds) {
-    const ContentFolder folder(options.folder);
-    QList<Diagnostic> diagnostics = checkReachability(folder);
+QList<Diagnostic> checkContent(const ContentFolder& folder, const CheckOptions& options,
+                               media::MediaService* sounds) {
+    QList<Diagnostic> diagnostics;
     if (options.plays > 0) {
         const SimulationResult simulated = simulateStories(options.plays, options.seed);
-        diagnostics += checkLongPlays(folder, storyFigures(), &simulated);
+        diagnostics += checkMissingFiles(folder, storyFigures(), &simulated);
     } else {
-        diagnostics += checkLongPlays(folder, storyFigures());
+        diagnostics += checkMissingFiles(folder, storyFigures());
     }
-    const ScriptReport scripts = checkScripts(folder);
+    diagnostics += checkUnplayedScripts(folder, storyFigures());
+    std::optional<TextFit> fit;
+    if (options.windows != nullptr) {
+        fit.emplace(*options.windows);
+    }
+    const ScriptReport scripts = checkScripts(folder, fit ? &*fit : nullptr);
     diagnostics += scripts.diagnostics;
     diagnostics += checkFixedFiles(folder);
     diagnostics += checkPictures(folder, scripts.pictures);
-    diagnostics += checkSounds(folder, sounds);
+    if (options.windows != nullptr) {
+        diagnostics +=
+            checkPictureShapes(folder, storyFigures(), scripts.pictures, *options.windows);
+    }
+    if (sounds != nullptr) {
+        diagnostics += checkSounds(folder, *sounds);
+    }
+    sortDiagnostics(diagnostics);
+    return diagnostics;
+}
+
+QList<Diagnostic> checkStory(const StoryContent& content, const CheckOptions& options,
+                             media::MediaService* sounds) {
+    QList<Diagnostic> diagnostics = content.packDiagnostics();
+    if (hasErrors(diagnostics)) {
+        return diagnostics;
+    }
+    ContentFolder folder(content.gameFolder());
+    folder.named = [&content](const QString& path) { return content.authorPath(path); };
+    for (Diagnostic checked : checkContent(folder, options, sounds)) {
+        checked.file = content.authorPath(checked.file);
+        diagnostics.append(checked);
+    }
     sortDiagnostics(diagnostics);
     return diagnostics;
 }
@@ -69,7 +97,7 @@ SeverityCounts countSeverities(const QList<Diagnostic>& diagnostics) {
 QString storyLengthLine(const StoryFigures& figures) {
     return QStringLiteral("zoa-content check: the ending comes after %1 answers on average (half "
                           "the stories by %2, 90% by %3, 99% by %4)")
-        .arg(fourDigits(figures.meanAnswers))
+        .arg(readableFigure(figures.meanAnswers))
         .arg(figures.answersByHalf)
         .arg(figures.answersBy90)
         .arg(figures.answersBy99);

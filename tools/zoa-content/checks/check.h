@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/content_folder.h"
 #include "checks/diagnostic.h"
 
 #include <QList>
@@ -13,18 +14,28 @@ class MediaService;
 
 namespace content {
 
+class GameWindows;
+class StoryContent;
 struct StoryFigures;
 
 struct CheckOptions {
-    QString folder;         // holds dat1/ and dat2/
+    // The game's window, laid out for the screens checked: without it, no check measures text
+    // or pictures.
+    const GameWindows* windows = nullptr;
     int plays = 0;          // stories simulated to cross-check the long-play findings
     std::uint32_t seed = 1; // the simulation's seed: the same seed gives the same findings
 };
 
-// Runs every check over the folder: reachability in normal play, long plays, each script, the
-// pictures, and the sounds as the media service opens them. The findings come sorted by file,
-// then line.
-QList<Diagnostic> checkContent(const CheckOptions& options, media::MediaService& sounds);
+// Runs every check over the game folder: reachability in normal play, long plays, each script,
+// the pictures, and the sounds as the media service opens them (not without one). The findings
+// come sorted by file, then line.
+QList<Diagnostic> checkContent(const ContentFolder& folder, const CheckOptions& options,
+                               media::MediaService* sounds);
+
+// The findings of the content's last pack, then those of checking its game folder, each naming
+// the author's file. A content whose pack failed is not checked further.
+QList<Diagnostic> checkStory(const StoryContent& content, const CheckOptions& options,
+                             media::MediaService* sounds);
 
 // Orders findings by file, then line, keeping the order of findings at the same place.
 void sortDiagnostics(QList<Diagnostic>& diagnostics);

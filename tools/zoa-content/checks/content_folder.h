@@ -3,13 +3,17 @@
 #include <QDir>
 #include <QString>
 
+#include <functional>
+
 namespace content {
 
 // A game folder as the checks see it: scripts in dat1/, pictures and sounds in dat2/. Paths are
-// built from the folder as given, so findings name files the way the author typed the folder.
+// built from the folder as given; named() tells what the author calls a path of it (the source
+// it was packed from), for messages that name a file.
 struct ContentFolder {
     QString dat1;
     QString dat2;
+    std::function<QString(const QString&)> named = [](const QString& path) { return path; };
 
     explicit ContentFolder(const QString& folder)
         : dat1(QDir(folder).filePath(QStringLiteral("dat1")))

@@ -1,13 +1,14 @@
 #include "commands/check_command.h"
 
 #include "checks/check.h"
+#include "checks/game_windows.h"
 #include "checks/json_output.h"
 #include "commands/exit_status.h"
-#include "commands/pack.h"
 #include "figures/story_figures.h"
 #include "media/sdl_media_service.h"
+#include "pack/story_content.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 namespace content {
 
@@ -17,6 +18,7 @@ constexpr qulonglong maxPlays = 100000000;
 constexpr qulonglong maxSeed = 0xFFFFFFFFu;
 
 struct CheckArguments {
+    QString folder;
     CheckOptions options;
     bool json = false;
 };
@@ -43,44 +45,36 @@ QString parseCheckArguments(const CommandLine& line, CheckArguments* parsed) {
     if (reader.names().size() > 1) {
         return QStringLiteral("more than one folder given");
     }
-    parsed->options.folder = reader.names().isEmpty() ? defaultContentFolder(line.programFolder)
-                                                      : reader.names().constFirst();
-    return isSourcesFolder(parsed->options.folder) ? QString()
-                                                   : checkContentFolder(parsed->options.folder);
-}
-
-// The findings of packing the folder, when it holds sources, and of checking the game folder
-// packed from it; each names the author's file where one made the file checked.
-QList<Diagnostic> findings(CheckOptions options, media::MediaService& sounds) {
-    const PackedSources packed(options.folder);
-    QList<Diagnostic> diagnostics = packed.diagnostics();
-    if (packed.failed()) {
-        return diagnostics;
-    }
-    options.folder = packed.gameFolder();
-    QList<Diagnostic> checked = checkContent(options, sounds);
-    packed.nameSources(checked);
-    diagnostics += checked;
-    sortDiagnostics(diagnostics);
-    return diagnostics;
+    parsed->folder = reader.names().isEmpty() ? defaultContentFolder(line.programFolder)
+                                              : reader.names().constFirst();
+    return checkContentFolder(parsed->folder);
 }
 
 int runCheck(const CommandLine& line) {
-    QCoreApplication application(line.argc, line.argv);
+    // The sounds are loaded on SDL's dummy device, whatever the environment asks for: checking
+    // them needs no sound card and plays nothing. The game's window is laid out, never shown.
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(line.argc, line.argv);
     CheckArguments parsed;
     const QString problem = parseCheckArguments(line, &parsed);
     if (!problem.isEmpty()) {
         return line.wrongUsage(problem);
     }
-    // The sounds are loaded on SDL's dummy device: checking them needs no sound card.
     media::SdlMediaService sounds(media::SdlMediaService::defaultMaxEffectBytes, "dummy");
-    const QList<Diagnostic> diagnostics = findings(parsed.options, sounds);
+    const GameWindows windows;
+    parsed.options.windows = &windows;
+    StoryContent content(parsed.folder);
+    const bool packed = content.pack();
+    const QList<Diagnostic> diagnostics = checkStory(content, parsed.options, &sounds);
     const SeverityCounts counts = countSeverities(diagnostics);
     if (parsed.json) {
         std::fputs(diagnosticsToJson(diagnostics).constData(), stdout);
     } else {
         printDiagnostics(diagnostics, stdout);
-        std::printf("%s\n", qUtf8Printable(storyLengthLine(storyFigures())));
+        if (packed) {
+            std::printf("%s\n", qUtf8Printable(storyLengthLine(storyFigures())));
+        }
         std::printf("%s\n", qUtf8Printable(summaryLine(counts)));
     }
     return counts.errors > 0 ? contentError : 0;

@@ -83,13 +83,21 @@ QString defaultContentFolder(const QString& programFolder) {
     return programFolder;
 }
 
-QString checkContentFolder(const QString& folder) {
-    for (const QString& sub : {QStringLiteral("dat1"), QStringLiteral("dat2")}) {
-        if (!QFileInfo(QDir(folder).filePath(sub)).isDir()) {
-            return QStringLiteral("%1 holds no %2/ folder").arg(folder, sub);
-        }
+QString folderProblem(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        return QStringLiteral("no such folder \"%1\"").arg(folder);
     }
-    return {};
+    return info.isDir() ? QString() : QStringLiteral("\"%1\" is a file, not a folder").arg(folder);
+}
+
+QString checkContentFolder(const QString& folder) {
+    const QString problem = folderProblem(folder);
+    if (!problem.isEmpty() || !QFileInfo(QDir(folder).filePath(QStringLiteral("dat1"))).isDir() ||
+        QFileInfo(QDir(folder).filePath(QStringLiteral("dat2"))).isDir()) {
+        return problem;
+    }
+    return QStringLiteral("\"%1\" holds dat1/ but no dat2/ folder").arg(folder);
 }
 
 } // namespace content

@@ -74,8 +74,12 @@ QString numberOption(const ArgumentReader& reader, const QString& option, qulong
 // when it holds dat1/, otherwise the program's own folder, where the build puts the content.
 QString defaultContentFolder(const QString& programFolder);
 
-// What keeps the folder from being a game's content folder (no dat1/ or dat2/ in it), or an
-// empty text.
+// What keeps the path from being a folder: "no such folder" or "is a file, not a folder"; an
+// empty text for a folder. Every command says it so of the folders it is given.
+QString folderProblem(const QString& folder);
+
+// What keeps the folder from being content a command runs on: folderProblem, or, for a game
+// folder (one that holds dat1/), a missing dat2/; an empty text for a game or sources folder.
 QString checkContentFolder(const QString& folder);
 
 } // namespace content

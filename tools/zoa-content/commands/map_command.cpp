@@ -3,12 +3,13 @@
 #include "checks/content_folder.h"
 #include "commands/command_line.h"
 #include "commands/exit_status.h"
-#include "commands/pack.h"
 #include "figures/story_figures.h"
-#include "figures/story_map.h"
+#include "map/story_map.h"
+#include "pack/story_content.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSize>
 
 #include <cstdio>
@@ -88,7 +89,16 @@ QString parseMapArguments(const CommandLine& line, MapArguments* parsed) {
     }
     parsed->folder = reader.names().isEmpty() ? defaultContentFolder(line.programFolder)
                                               : reader.names().constFirst();
-    return isSourcesFolder(parsed->folder) ? QString() : checkContentFolder(parsed->folder);
+    return checkContentFolder(parsed->folder);
+}
+
+// Writes the file whole or not at all; returns why it cannot be written, or an empty text.
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        return {};
+    }
+    return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
 }
 
 int runMap(const CommandLine& line) {
@@ -98,13 +108,21 @@ int runMap(const CommandLine& line) {
     if (!problem.isEmpty()) {
         return line.wrongUsage(problem);
     }
-    const PackedSources packed(parsed.folder);
-    printDiagnostics(packed.diagnostics(), stderr);
-    if (packed.failed()) {
+    StoryContent content(parsed.folder);
+    const bool packed = content.pack();
+    printDiagnostics(content.packDiagnostics(), stderr);
+    if (!packed) {
         return contentError;
     }
-    const StoryMap map(storyFigures(), ContentFolder(packed.gameFolder()), parsed.smallestStep);
-    const StoryMap::Drawn drawn = map.render(parsed.output, parsed.format, parsed.size);
+    QList<MissingFile> missing = missingFiles(ContentFolder(content.gameFolder()), storyFigures());
+    for (MissingFile& file : missing) {
+        file.path = content.authorPath(file.path);
+    }
+    const StoryMap map(storyFigures(), missing, parsed.smallestStep);
+    StoryMap::Drawn drawn = map.render(parsed.format, parsed.size);
+    if (drawn.problem.isEmpty()) {
+        drawn.problem = writeFile(parsed.output, drawn.bytes);
+    }
     if (!drawn.problem.isEmpty()) {
         std::fprintf(stderr, "zoa-content map: %s\n", qUtf8Printable(drawn.problem));
         return contentError;

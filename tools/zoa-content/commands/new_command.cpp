@@ -1,7 +1,7 @@
 #include "commands/new_command.h"
 
 #include "commands/exit_status.h"
-#include "commands/new_story.h"
+#include "new_story/new_story.h"
 
 #include <QGuiApplication>
 
@@ -23,9 +23,7 @@ int runNew(const CommandLine& line) {
         return line.wrongUsage(problem);
     }
     // The pictures are drawn with fonts but need no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(line.argc, line.argv);
     const QString failure = writeSources(folder, newStorySources());
     if (!failure.isEmpty()) {

@@ -1,9 +1,10 @@
 #include "commands/pack_command.h"
 
 #include "commands/exit_status.h"
-#include "commands/pack.h"
+#include "pack/script_pack.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace content {
 
@@ -22,12 +23,18 @@ int runPack(const CommandLine& line) {
         problem = output.isNull() ? QStringLiteral("takes a sources folder and -o FOLDER")
                                   : QStringLiteral("takes one sources folder with -o");
     }
+    const QString sources = problem.isEmpty() ? reader.names().at(0) : QString();
+    const QString target = output.isNull() && problem.isEmpty() ? reader.names().at(1) : output;
+    for (const QString& folder : {sources, target}) {
+        if (problem.isEmpty() && (folder == sources || QFileInfo::exists(folder))) {
+            problem = folderProblem(folder);
+        }
+    }
     if (!problem.isEmpty()) {
         return line.wrongUsage(problem);
     }
-    const QString sources = reader.names().at(0);
     const PackResult result =
-        output.isNull() ? packFolder(sources, reader.names().at(1)) : packStory(sources, output);
+        output.isNull() ? packFolder(sources, target) : packStory(sources, target);
     printDiagnostics(result.diagnostics, stderr);
     return hasErrors(result.diagnostics) ? contentError : 0;
 }

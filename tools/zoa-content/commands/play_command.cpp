@@ -1,19 +1,20 @@
 #include "commands/play_command.h"
 
+#include "checks/game_windows.h"
 #include "commands/command_line.h"
 #include "commands/exit_status.h"
-#include "commands/pack.h"
-#include "commands/play_content.h"
-#include "commands/scene_replay.h"
-#include "controls/box.h"
-#include "controls/label.h"
 #include "figures/rule_events.h"
 #include "host/host_facts.h"
-#include "window/fom.h"
+#include "pack/story_content.h"
+#include "preview/scene_replay.h"
 #include "window/game_run.h"
 
 #include <QApplication>
-#include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
 
 namespace content {
 
@@ -48,13 +49,53 @@ QString parseAffinity(const QString& text, story::Counters* affinity) {
         .arg(text);
 }
 
-// The game's messages name the author's files rather than the scratch copies they were packed to.
-const PlayContent* playedContent = nullptr;
-QtMessageHandler gameMessages = nullptr;
+// While it lives, the game's messages name the author's files rather than the scratch copies
+// they were packed to; then the handler before it comes back.
+class SourceNamedMessages {
+public:
+    explicit SourceNamedMessages(const StoryContent& content) {
+        content_ = &content;
+        previous_ = qInstallMessageHandler(&nameSources);
+    }
+    ~SourceNamedMessages() {
+        qInstallMessageHandler(previous_);
+        content_ = nullptr;
+    }
+    SourceNamedMessages(const SourceNamedMessages&) = delete;
+    SourceNamedMessages& operator=(const SourceNamedMessages&) = delete;
 
-void nameSourcesInMessages(QtMsgType type, const QMessageLogContext& context,
-                           const QString& message) {
-    gameMessages(type, context, playedContent->nameSources(message));
+private:
+    static void nameSources(QtMsgType type, const QMessageLogContext& context,
+                            const QString& message) {
+        previous_(type, context, content_->nameSources(message));
+    }
+    static inline const StoryContent* content_ = nullptr;
+    static inline QtMessageHandler previous_ = nullptr;
+};
+
+// Qt ends the program when no window system can be reached (no display, or no platform plugin
+// for it). Told so by Qt's fatal message, the command says it in one line of its own and ends
+// with contentError; Qt's warnings before it give the reason.
+QString windowSystemReason;
+
+void windowSystemMissing(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        if (windowSystemReason.isEmpty()) {
+            windowSystemReason = message.trimmed();
+        }
+        return;
+    }
+    std::fprintf(stderr, "zoa-content play: cannot open the game's window: %s\n",
+                 qUtf8Printable(windowSystemReason.isEmpty() ? QStringLiteral("no window system")
+                                                             : windowSystemReason));
+    std::_Exit(contentError);
+}
+
+std::unique_ptr<QApplication> openWindowSystem(const CommandLine& line) {
+    const QtMessageHandler previous = qInstallMessageHandler(&windowSystemMissing);
+    auto application = std::make_unique<QApplication>(line.argc, line.argv);
+    qInstallMessageHandler(previous);
+    return application;
 }
 
 } // namespace
@@ -86,33 +127,8 @@ QString parsePlayArguments(const QStringList& arguments, const QString& programF
     command->answers = static_cast<std::uint8_t>(answers);
     command->watch = reader.has(QStringLiteral("--watch"));
     const QString folder = names.size() == 2 ? names.at(1) : defaultContentFolder(programFolder);
-    command->folder = QFileInfo(folder).absoluteFilePath();
-    if (!problem.isEmpty() || isSourcesFolder(command->folder)) {
-        return problem;
-    }
-    return checkContentFolder(folder);
-}
-
-void startPlay(Fom& fom, const PlayCommand& command) {
-    // The event that keeps the title picture is the one the title's right button plays.
-    if (command.event.picture.isEmpty()) {
-        fom.affinity = command.affinity;
-        fom.answerCount = command.answers;
-        fom.Img_MouseDown(Qt::RightButton);
-        return;
-    }
-    fom.resumeStory(command.affinity, command.answers, command.event.name, command.event.picture,
-                    command.event.character);
-}
-
-void restartPlay(Fom& fom, const PlayCommand& command) {
-    fom.scriptFile.close();
-    for (int i = 0; i < 2; ++i) {
-        fom.Qst[i]->hide();
-        fom.QstBak[i]->hide();
-    }
-    fom.Form_Activate(); // back at the title, where startPlay starts
-    startPlay(fom, command);
+    command->folder = folder;
+    return problem.isEmpty() ? checkContentFolder(folder) : problem;
 }
 
 namespace {
@@ -124,18 +140,23 @@ int runPlay(const CommandLine& line) {
     if (!problem.isEmpty()) {
         return line.wrongUsage(problem);
     }
-    QApplication app(line.argc, line.argv);
-    PlayContent content(command.folder);
-    if (!content.pack()) {
+    const std::unique_ptr<QApplication> application = openWindowSystem(line);
+    StoryContent content(command.folder);
+    const bool packed = content.pack();
+    printDiagnostics(content.packDiagnostics(), stderr);
+    if (!packed) {
         return contentError;
     }
-    playedContent = &content;
-    gameMessages = qInstallMessageHandler(nameSourcesInMessages);
+    const SourceNamedMessages messages(content);
     ContentHostFacts host(content.gameFolder());
-    return runGame(host, [&command, &content](Fom& fom) {
+    std::optional<GameWindows> windows;
+    if (command.watch) {
+        windows.emplace();
+    }
+    return runGame(host, [&command, &content, &windows](Fom& fom) {
         startPlay(fom, command);
         if (command.watch) {
-            new SceneReplay(fom, command, content);
+            new SceneReplay(fom, command, content, &*windows);
         }
     });
 }
@@ -146,8 +167,9 @@ const Command playCommand = {
     "play", "EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N] [--watch]",
     "opens the game's window over FOLDER's content (default as for check; a story's sources are\n"
     "      packed first) at EVENT, with the character counters and the answer count given\n"
-    "      (default 0), to play on from there; with --watch, plays EVENT again from its start\n"
-    "      each time a file of FOLDER is saved",
+    "      (default 0), to play on from there; with --watch, at each save of a script, picture\n"
+    "      or sound of FOLDER, tells what check finds in it, shows its errors over the window\n"
+    "      and plays again the scene of the script saved (else the scene being played)",
     &runPlay};
 
 } // namespace content

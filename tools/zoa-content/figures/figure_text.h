@@ -4,8 +4,9 @@
 
 namespace content {
 
-// A figure with four significant digits: 20.00, 0.04219, 1.331e-08.
-QString fourDigits(double value);
+// A figure as people read it, never with an exponent: four significant digits, or two below a
+// ten-thousandth: 20.00, 0.04219, 0.0000044.
+QString readableFigure(double value);
 
 // A share as a percentage with four significant digits: "54.84%".
 QString percent(double share);
