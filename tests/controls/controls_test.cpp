@@ -85,10 +85,16 @@ private Q_SLOTS:
 
     // Typing draws again only what changed, yet the screen shows, character by character and
     // through wrapped and scrolled lines, what QPainter::drawText() draws of the whole text.
+    void typedTextLooksAsDrawnWhole_data() {
+        QTest::addColumn<QString>("family");
+        QTest::newRow("Japanese from a fallback font") << QFont().family();
+        QTest::newRow("Japanese font") << QStringLiteral("IPAGothic");
+    }
     void typedTextLooksAsDrawnWhole() {
+        QFETCH(QString, family);
         QWidget window;
         window.resize(300, 120);
-        QFont slanted = window.font(); // its glyphs reach past their advance
+        QFont slanted(family); // its glyphs reach past their advance
         slanted.setItalic(true);
         window.setFont(slanted);
         controls::Label label(&window);
@@ -102,7 +108,7 @@ private Q_SLOTS:
                 .toImage()
                 .convertToFormat(QImage::Format_RGB32);
         };
-        const QString line = "夜の港に\t灯がともり、波の音だけが静かに響いていた。gjpqy";
+        const QString line = "夜の港に\t灯がともり、波の音だけが静かに響いていた。gjpqyľˡx";
         QStringList lines(3);
         for (int step = 0; step <= 2 * line.size(); ++step) {
             if (step % line.size() == 0) {
