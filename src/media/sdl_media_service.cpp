@@ -42,10 +42,7 @@ bool isWaveFile(const QString& path, qint64 maxBytes) {
 
 SdlMediaService::SdlMediaService(qint64 maxEffectBytes, const QByteArray& driver)
     : maxEffectBytes_(maxEffectBytes)
-    , driver_(driver) {
-    retry_.setInterval(retryMilliseconds);
-    retry_.callOnTimeout([this] { lookForOutput(); });
-}
+    , driver_(driver) {}
 
 SdlMediaService::~SdlMediaService() {
     for (Waiting& command : waiting_) {
@@ -198,6 +195,10 @@ int SdlMediaService::send(const QByteArray& command, QByteArray* reply) {
     }
     deviceReady({command});
     noticeLostOutput();
+    if (device_ != Device::Open && sinceLook_.isValid() &&
+        sinceLook_.hasExpired(retryMilliseconds)) {
+        lookForOutput();
+    }
     if (device_ == Device::Missing) {
         run(command, nullptr); // kept track of, for an output found later
         return MediaNoDevice;
