@@ -4,6 +4,7 @@
 #include "controls/picture.h"
 #include "controls/timer.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
@@ -175,6 +176,30 @@ private Q_SLOTS:
         timer.setEnabled(true);
         timer.setInterval(0);
         QCOMPARE(ticksWithin30ms(), 0);
+    }
+
+    // Timers with slack tick with another timer once due, long before their slack ends, yet no more
+    // often than their interval, also once a slack ends.
+    void timersWithSlackTickWithAnother() {
+        QObject owner;
+        controls::Timer watch(&owner);
+        controls::Timer shortSlack(&owner);
+        controls::Timer other(&owner);
+        QSignalSpy ticks(&watch, &controls::Timer::tick);
+        QSignalSpy shortSlackTicks(&shortSlack, &controls::Timer::tick);
+        watch.setSlack(60000);
+        shortSlack.setSlack(150);
+        for (controls::Timer* timer : {&watch, &shortSlack}) {
+            timer->setInterval(100);
+            timer->setEnabled(true);
+        }
+        other.setInterval(10);
+        other.setEnabled(true);
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_COMPARE(ticks.count(), 5);
+        QVERIFY(clock.elapsed() >= 500);
+        QVERIFY(shortSlackTicks.count() <= 5);
     }
 };
 
