@@ -108,11 +108,11 @@ constexpr int charactersChangedByTyping = 3;
 
 } // namespace
 
-// Where a paragraph's drawing changed. One that only had text typed at its end on the same line
-// changed from its last few characters on, or, for characters drawn on their own, where the typed
-// ones fall alone: that area never overlaps the one drawn for the character before, so the window
-// system need not finish showing that one before this one is drawn. Any other change takes its
-// lines, before and after.
+// Where a paragraph's drawing changed. One that only had text typed at its end, on the same line
+// or on a line of its own below the others, changed from its last few characters on, or, for
+// characters drawn on their own, where the typed ones fall alone: that area never overlaps the one
+// drawn for the character before, so the window system need not finish showing that one before
+// this one is drawn. Any other change takes its lines, before and after.
 QRect Label::changedArea(const Paragraph* before, const Paragraph& after,
                          const QFontMetricsF& metrics) const {
     if (before == nullptr) {
@@ -124,17 +124,23 @@ QRect Label::changedArea(const Paragraph* before, const Paragraph& after,
     const QTextLayout& old = *before->layout;
     const QTextLayout& now = *after.layout;
     const int lastLine = now.lineCount() - 1;
-    const bool typedOnSameLine =
-        before->top == after.top && lastLine >= 0 && after.text.startsWith(before->text) &&
-        (&old == &now || (old.lineCount() == now.lineCount() &&
-                          old.lineAt(lastLine).textStart() == now.lineAt(lastLine).textStart())) &&
-        (after.byCharacter || !hasRightToLeft(after.text));
-    if (!typedOnSameLine) {
+    if (before->top != after.top || lastLine < 0 || !after.text.startsWith(before->text) ||
+        (!after.byCharacter && hasRightToLeft(after.text))) {
         return before->area() | after.area();
     }
     const QStringView typed = QStringView(after.text).mid(before->text.size());
     const int typedFrom = static_cast<int>(before->text.size());
     const QTextLine line = now.lineAt(lastLine);
+    const bool sameLine = &old == &now || (old.lineCount() == now.lineCount() &&
+                                           old.lineAt(lastLine).textStart() == line.textStart());
+    if (!sameLine) { // wrapped: the typed text on a line of its own, or more changed
+        const bool ownLine =
+            now.lineCount() == old.lineCount() + 1 && line.textStart() == typedFrom;
+        return ownLine && drawnOnTheirOwn(typed)
+                   ? typedArea(line, after.top, line.cursorToX(typedFrom), after.end, typed,
+                               metrics)
+                   : before->area() | after.area();
+    }
     if (drawnOnTheirOwn(typed)) {
         const qreal from =
             &old == &now ? before->end : std::min(before->end, line.cursorToX(typedFrom));

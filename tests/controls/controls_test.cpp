@@ -109,7 +109,7 @@ private Q_SLOTS:
                 .toImage()
                 .convertToFormat(QImage::Format_RGB32);
         };
-        const QString line = "夜の港に\t灯がともり、波の音だけが静かに響いていた。gjpqyľˡx";
+        const QString line = "夜の港に\t灯がともり、波の音だけが静かに響いていた。gjpqyľˡx遠くで汽笛が鳴り灯台の光が海を渡る静かな港町";
         QStringList lines(3);
         for (int step = 0; step <= 2 * line.size(); ++step) {
             if (step % line.size() == 0) {
