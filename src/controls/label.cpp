@@ -41,6 +41,17 @@ void Label::setCaption(const QString& caption) {
 QRect Label::layOut() {
     laidOut_ = true;
     const QList<Paragraph> before = std::exchange(paragraphs_, {});
+    QRect changed;
+    if (!shownText_.isEmpty()) { // an empty caption draws nothing: no font to load at start-up
+        changed = layOutParagraphs(before);
+    }
+    for (qsizetype i = paragraphs_.size(); i < before.size(); ++i) {
+        changed |= before[i].area();
+    }
+    return changed;
+}
+
+QRect Label::layOutParagraphs(const QList<Paragraph>& before) {
     const QFontMetricsF metrics(layoutFont_, this);
     const qreal leading = metrics.leading();
     qreal bottom = -leading;
@@ -64,9 +75,6 @@ QRect Label::layOut() {
         bottom = paragraph->top + paragraph->height;
         changed |= changedArea(i < before.size() ? &before[i] : nullptr, *paragraph, metrics);
         paragraphs_.append(*paragraph);
-    }
-    for (qsizetype i = paragraphs_.size(); i < before.size(); ++i) {
-        changed |= before[i].area();
     }
     return changed;
 }
@@ -203,22 +211,26 @@ Label::Paragraph Label::layOutParagraph(QStringView text, qreal leading) const {
 // paragraph's characters and the typed ones are drawn on their own, so their glyphs follow the
 // last line's where a new layout would put them, when the primary font has them (no other font
 // to choose) and they end well before the line does (nothing to wrap). Nothing otherwise.
-std::optional<Label::Paragraph> Label::typedOnto(const Paragraph& before, QStringView text) const {
+std::optional<Label::Paragraph> Label::typedOnto(const Paragraph& before, QStringView text) {
     if (!before.byCharacter || before.text.isEmpty() || text.size() <= before.text.size() ||
         !text.startsWith(before.text)) {
         return std::nullopt;
     }
+    if (!primaryFont_) {
+        primaryFont_ = QRawFont::fromFont(QFont(layoutFont_, this));
+    }
+    const QRawFont& primary = *primaryFont_;
     const QString typed = text.mid(before.text.size()).toString();
-    const bool ownGlyphs =
-        drawnOnTheirOwn(typed) && std::all_of(typed.begin(), typed.end(), [this](QChar character) {
-            return character.isPrint() && primaryFont_.supportsCharacter(character);
-        });
+    const bool ownGlyphs = drawnOnTheirOwn(typed) &&
+                           std::all_of(typed.begin(), typed.end(), [&primary](QChar character) {
+                               return character.isPrint() && primary.supportsCharacter(character);
+                           });
     const QList<quint32> glyphs =
-        ownGlyphs ? primaryFont_.glyphIndexesForString(typed) : QList<quint32>();
+        ownGlyphs ? primary.glyphIndexesForString(typed) : QList<quint32>();
     if (glyphs.size() != typed.size()) {
         return std::nullopt;
     }
-    const QList<QPointF> advances = primaryFont_.advancesForGlyphIndexes(glyphs);
+    const QList<QPointF> advances = primary.advancesForGlyphIndexes(glyphs);
     const QTextLine line = before.layout->lineAt(before.layout->lineCount() - 1);
     Paragraph after = before;
     after.text = text.toString();
@@ -231,11 +243,11 @@ std::optional<Label::Paragraph> Label::typedOnto(const Paragraph& before, QStrin
     }
     // Near the line's end a layout decides what wraps; glyphs of a font that reaches higher or
     // lower than the line's move its baseline.
-    if (after.end + line.height() > line.width() || primaryFont_.ascent() > line.ascent() ||
-        primaryFont_.descent() > line.descent()) {
+    if (after.end + line.height() > line.width() || primary.ascent() > line.ascent() ||
+        primary.descent() > line.descent()) {
         return std::nullopt;
     }
-    after.typed.setRawFont(primaryFont_);
+    after.typed.setRawFont(primary);
     after.typed.setGlyphIndexes(typedGlyphs);
     after.typed.setPositions(positions);
     return after;
@@ -283,7 +295,7 @@ void Label::changeEvent(QEvent* event) {
 void Label::forgetLayout() {
     layoutFont_ = font();
     layoutFont_.setStyleStrategy(QFont::PreferNoShaping);
-    primaryFont_ = QRawFont::fromFont(QFont(layoutFont_, this));
+    primaryFont_.reset(); // found when first needed: finding it may load fonts
     paragraphs_.clear();
     laidOut_ = false;
     update();

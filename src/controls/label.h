@@ -61,6 +61,7 @@ private:
     };
 
     QRect layOut();
+    QRect layOutParagraphs(const QList<Paragraph>& before);
     void forgetLayout();
     QFont layoutFont() const;
     QRect changedArea(const Paragraph* before, const Paragraph& after,
@@ -73,7 +74,7 @@ private:
     static void drawTyped(QPainter& painter, const Paragraph& paragraph, qreal reach,
                           const QRect& area);
     Paragraph layOutParagraph(QStringView text, qreal leading) const;
-    std::optional<Paragraph> typedOnto(const Paragraph& before, QStringView text) const;
+    std::optional<Paragraph> typedOnto(const Paragraph& before, QStringView text);
     void scheduleRepaint(const QRect& changed);
 
     QString caption_;
@@ -81,7 +82,7 @@ private:
     QList<Paragraph> paragraphs_;
     bool laidOut_ = false; // the paragraphs hold the text in the present font and width
     QFont layoutFont_;     // the font without shaping, made afresh at each change of the font
-    QRawFont primaryFont_; // the first of the fonts it draws with
+    std::optional<QRawFont> primaryFont_; // the first of the fonts it draws with
     QColor textColor_ = Qt::black;
     QBasicTimer repaintTimer_;
     QElapsedTimer sinceRepaint_;
