@@ -16,7 +16,7 @@ namespace {
 constexpr qint64 nanosecondsPerMillisecond = 1000000;
 constexpr qint64 nanosecondsPerSecond = 1000000000;
 
-std::vector<Timer*> timersWithSlack; // all on the user-interface thread
+std::vector<Timer*> timers; // all on the user-interface thread
 
 timespec timespecOf(qint64 nanoseconds) {
     return {static_cast<time_t>(nanoseconds / nanosecondsPerSecond),
@@ -33,6 +33,7 @@ qint64 monotonicNow() {
 
 Timer::Timer(QObject* parent)
     : QObject(parent) {
+    timers.push_back(this);
     descriptor_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     if (descriptor_ >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(descriptor_, QSocketNotifier::Read);
@@ -42,7 +43,8 @@ Timer::Timer(QObject* parent)
 }
 
 Timer::~Timer() {
-    std::erase(timersWithSlack, this);
+    std::erase(timers, this);
+    watchDescriptors();
     notifier_.reset();
     if (descriptor_ >= 0) {
         ::close(descriptor_);
@@ -64,10 +66,6 @@ void Timer::setEnabled(bool enabled) {
 
 void Timer::setSlack(int milliseconds) {
     slack_ = milliseconds;
-    std::erase(timersWithSlack, this);
-    if (slack_ > 0) {
-        timersWithSlack.push_back(this);
-    }
     apply();
 }
 
@@ -81,8 +79,21 @@ void Timer::apply() {
         ticking_ ? itimerspec{period, timespecOf((interval_ + slack_) * nanosecondsPerMillisecond)}
                  : itimerspec{};
     timerfd_settime(descriptor_, 0, &schedule, nullptr);
-    if (notifier_) {
-        notifier_->setEnabled(ticking_);
+    watchDescriptors();
+}
+
+// The event loop looks at the descriptor of each ticking timer, but not at that of a timer with
+// slack while another ticks at least as often as its slack: it ticks with that one.
+void Timer::watchDescriptors() {
+    for (Timer* timer : timers) {
+        const bool carried =
+            timer->slack_ > 0 &&
+            std::any_of(timers.begin(), timers.end(), [timer](const Timer* other) {
+                return other != timer && other->ticking_ && other->interval_ <= timer->slack_;
+            });
+        if (timer->notifier_) {
+            timer->notifier_->setEnabled(timer->ticking_ && !carried);
+        }
     }
 }
 
@@ -96,9 +107,9 @@ void Timer::expired() {
     const qint64 now = monotonicNow();
     passDue(now);
     Q_EMIT tick();
-    for (std::size_t i = 0; i < timersWithSlack.size(); ++i) { // a tick may end a timer
-        Timer* other = timersWithSlack[i];
-        if (other != this && other->ticking_ && other->due_ <= now) {
+    for (std::size_t i = 0; i < timers.size(); ++i) { // a tick may end a timer
+        Timer* other = timers[i];
+        if (other != this && other->slack_ > 0 && other->ticking_ && other->due_ <= now) {
             other->tickEarly(now);
         }
     }

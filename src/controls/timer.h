@@ -33,6 +33,7 @@ Q_SIGNALS:
 
 private:
     void apply();
+    static void watchDescriptors();
     void expired();
     void passDue(qint64 now);
     void tickEarly(qint64 now);

@@ -109,7 +109,8 @@ private Q_SLOTS:
                 .toImage()
                 .convertToFormat(QImage::Format_RGB32);
         };
-        const QString line = "夜の港に\t灯がともり、波の音だけが静かに響いていた。gjpqyľˡx遠くで汽笛が鳴り灯台の光が海を渡る静かな港町";
+        const QString line = "夜の港に\t灯がともり、波の音だけが静かに響いていた。gjpqyľˡx遠くで汽"
+                             "笛が鳴り灯台の光が海を渡る静かな港町";
         QStringList lines(3);
         for (int step = 0; step <= 2 * line.size(); ++step) {
             if (step % line.size() == 0) {
@@ -179,7 +180,7 @@ private Q_SLOTS:
     }
 
     // Timers with slack tick with another timer once due, long before their slack ends, yet no more
-    // often than their interval, also once a slack ends.
+    // often than their interval, also where a slack ends before the other timer ticks.
     void timersWithSlackTickWithAnother() {
         QObject owner;
         controls::Timer watch(&owner);
@@ -188,7 +189,7 @@ private Q_SLOTS:
         QSignalSpy ticks(&watch, &controls::Timer::tick);
         QSignalSpy shortSlackTicks(&shortSlack, &controls::Timer::tick);
         watch.setSlack(60000);
-        shortSlack.setSlack(150);
+        shortSlack.setSlack(5); // less than the other's interval: it also wakes by itself
         for (controls::Timer* timer : {&watch, &shortSlack}) {
             timer->setInterval(100);
             timer->setEnabled(true);
