@@ -2,6 +2,7 @@
 
 #include "media/audio_output.h"
 #include "media/media_command.h"
+#include "media/read_ahead_file.h"
 #include "media/sdl_library.h"
 
 #include <QFile>
@@ -123,7 +124,7 @@ int SdlMediaService::load(int channel, const QByteArray& path, Sound* loaded) {
     if (sdl_ == nullptr) {
         return MediaOk;
     }
-    SDL_RWops* file = sdl_->SDL_RWFromFile(QFile::encodeName(name).constData(), "rb");
+    SDL_RWops* file = openReadAheadFile(name);
     if (file == nullptr) {
         return MediaUnreadableFile;
     }
