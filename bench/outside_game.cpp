@@ -11,6 +11,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <ctime>
 
 double processCpuSeconds(qint64 pid) {
     double nanoseconds = 0;
@@ -35,6 +36,19 @@ double cpuPercentOver(const QList<qint64>& pids, int milliseconds) {
     const double before = total();
     QThread::msleep(static_cast<unsigned long>(milliseconds));
     return (total() - before) / (milliseconds / 1000.0) * 100.0;
+}
+
+double wakeFloorPercent(int milliseconds) {
+    const auto threadCpuSeconds = [] {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+    };
+    const double before = threadCpuSeconds();
+    for (int wake = 0; wake < milliseconds / 46; ++wake) {
+        QThread::msleep(46);
+    }
+    return (threadCpuSeconds() - before) / (milliseconds / 1000.0) * 100.0;
 }
 
 namespace {

@@ -49,3 +49,8 @@ private:
 
 // The CPU share of a core that the processes use over the given milliseconds, in percent.
 double cpuPercentOver(const QList<qint64>& pids, int milliseconds);
+
+// What the machine itself charges for waking a thread as often as the mixer does (every 46 ms,
+// its buffer period at the demo's 22.05 kHz): the calling thread does nothing else for the
+// milliseconds given, and returns its own CPU share, in percent. The floor of a sound device.
+double wakeFloorPercent(int milliseconds);

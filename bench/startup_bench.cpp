@@ -10,8 +10,6 @@
 #include <QProcess>
 #include <QThread>
 
-#include <ctime>
-
 namespace {
 
 struct Launch {
@@ -33,22 +31,6 @@ double peakRssMb(qint64 pid) {
         }
     }
     return 0;
-}
-
-// What the machine itself charges for waking a thread as often as the mixer does (every 46 ms,
-// its buffer period at the demo's 22.05 kHz) for 10 s: the floor of the idle figure with a sound
-// device.
-double wakeFloorPercent() {
-    const auto threadCpuSeconds = [] {
-        timespec now{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-        return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-    };
-    const double before = threadCpuSeconds();
-    for (int wake = 0; wake < 10000 / 46; ++wake) {
-        QThread::msleep(46);
-    }
-    return (threadCpuSeconds() - before) / 10.0 * 100.0;
 }
 
 Launch launch(const QString& program, bool measureIdle, const QString& audioDriver = QString()) {
@@ -77,7 +59,7 @@ Launch launch(const QString& program, bool measureIdle, const QString& audioDriv
         result.peakRssMb = peakRssMb(process.processId());
         if (measureIdle) {
             const double before = processCpuSeconds(process.processId());
-            result.wakeFloorPercent = wakeFloorPercent();
+            result.wakeFloorPercent = wakeFloorPercent(10000);
             result.idleCpuPercent =
                 (processCpuSeconds(process.processId()) - before) / 10.0 * 100.0;
         }

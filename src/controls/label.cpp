@@ -1,13 +1,16 @@
 #include "controls/label.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStringTokenizer>
 #include <QTextLayout>
 #include <QTimerEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace controls {
 
@@ -18,6 +21,7 @@ constexpr qint64 frameMilliseconds = 16;
 Label::Label(QWidget* parent)
     : ClickableWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
+    forgetLayout();
 }
 
 void Label::setCaption(const QString& caption) {
@@ -32,71 +36,72 @@ void Label::setCaption(const QString& caption) {
 
 // The lines go down as QPainter::drawText() puts wrapped text: each line's top on a whole pixel,
 // the font's leading between lines, a tab or a lone CR shown as a blank. A paragraph whose text
-// is unchanged keeps its layout, and whatever changed text or place is returned as the area to
-// draw again.
+// is unchanged keeps its layout (looked for first in its own place, where it stays while a line is
+// typed), and whatever changed text or place is returned as the area to draw again.
 QRect Label::layOut() {
     laidOut_ = true;
     const QList<Paragraph> before = std::exchange(paragraphs_, {});
-    const qreal leading = QFontMetricsF(layoutFont(), this).leading();
-    qreal bottom = -leading;
     QRect changed;
-    const QStringList texts = paragraphTexts(shownText_);
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        Paragraph paragraph;
-        paragraph.text = texts[i];
-        paragraph.top = static_cast<int>(std::ceil(bottom + leading));
-        const auto kept = std::find_if(before.begin(), before.end(), [&](const Paragraph& old) {
-            return old.text == paragraph.text;
-        });
-        if (kept != before.end()) {
-            paragraph.layout = kept->layout;
-            paragraph.height = kept->height;
-        } else {
-            paragraph.layout = layOutParagraph(paragraph.text, leading, &paragraph.height);
-        }
-        bottom = paragraph.top + paragraph.height;
-        changed |= changedArea(i < before.size() ? &before[i] : nullptr, paragraph);
-        paragraphs_.append(paragraph);
+    if (!shownText_.isEmpty()) { // an empty caption draws nothing: no font to load at start-up
+        changed = layOutParagraphs(before);
     }
-    for (qsizetype i = texts.size(); i < before.size(); ++i) {
+    for (qsizetype i = paragraphs_.size(); i < before.size(); ++i) {
         changed |= before[i].area();
     }
     return changed;
 }
 
-// The lines of the text shown, as drawn: a tab or a lone CR as a blank.
-QStringList Label::paragraphTexts(const QString& shownText) {
-    QStringList texts = shownText.split(QLatin1Char('\n'));
-    for (QString& text : texts) {
-        text.replace(QLatin1Char('\t'), QLatin1Char(' '))
-            .replace(QLatin1Char('\r'), QLatin1Char(' '));
+QRect Label::layOutParagraphs(const QList<Paragraph>& before) {
+    const QFontMetricsF metrics(layoutFont_, this);
+    const qreal leading = metrics.leading();
+    qreal bottom = -leading;
+    QRect changed;
+    for (const QStringView text : qTokenize(shownText_, u'\n')) {
+        const qsizetype i = paragraphs_.size();
+        const auto same = [text](const Paragraph& old) { return old.text == text; };
+        const auto kept = i < before.size() && same(before[i])
+                              ? before.begin() + i
+                              : std::find_if(before.begin(), before.end(), same);
+        std::optional<Paragraph> paragraph;
+        if (kept != before.end()) {
+            paragraph = *kept;
+        } else if (i < before.size()) {
+            paragraph = typedOnto(before[i], text);
+        }
+        if (!paragraph) {
+            paragraph = layOutParagraph(text, leading);
+        }
+        paragraph->top = static_cast<int>(std::ceil(bottom + leading));
+        bottom = paragraph->top + paragraph->height;
+        changed |= changedArea(i < before.size() ? &before[i] : nullptr, *paragraph, metrics);
+        paragraphs_.append(*paragraph);
     }
-    return texts;
+    return changed;
 }
 
 QList<Label::Row> Label::rowsOf(const QString& caption) const {
     const qreal leading = QFontMetricsF(layoutFont(), this).leading();
-    const QStringList texts =
-        paragraphTexts(QString(caption).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    const QString text = QString(caption).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QList<Row> rows;
     qreal bottom = -leading;
-    for (qsizetype i = 0; i < texts.size(); ++i) {
+    int index = 0;
+    for (const QStringView paragraphText : qTokenize(text, u'\n')) {
         const int top = static_cast<int>(std::ceil(bottom + leading));
-        qreal height = 0;
-        const std::shared_ptr<QTextLayout> layout = layOutParagraph(texts[i], leading, &height);
-        for (int n = 0; n < layout->lineCount(); ++n) {
-            const QTextLine line = layout->lineAt(n);
-            rows.append({static_cast<int>(i), line.textStart(), line.naturalTextWidth(),
+        const Paragraph paragraph = layOutParagraph(paragraphText, leading);
+        for (int n = 0; n < paragraph.layout->lineCount(); ++n) {
+            const QTextLine line = paragraph.layout->lineAt(n);
+            rows.append({index, line.textStart(), line.naturalTextWidth(),
                          top + line.y() + line.ascent() + line.descent()});
         }
-        bottom = top + height;
+        bottom = top + paragraph.height;
+        ++index;
     }
     return rows;
 }
 
 namespace {
 
-bool hasRightToLeft(const QString& text) {
+bool hasRightToLeft(QStringView text) {
     const QList<uint> characters = text.toUcs4();
     return std::any_of(characters.begin(), characters.end(), [](uint character) {
         const QChar::Direction direction = QChar::direction(character);
@@ -131,12 +136,13 @@ constexpr int charactersChangedByTyping = 3;
 
 } // namespace
 
-// Where a paragraph's drawing changed. One that only had text typed at its end on the same line
-// changed from its last few characters on, or, for characters drawn on their own, where the typed
-// ones fall alone: that area never overlaps the one drawn for the character before, so the window
-// system need not finish showing that one before this one is drawn. Any other change takes its
-// lines, before and after.
-QRect Label::changedArea(const Paragraph* before, const Paragraph& after) const {
+// Where a paragraph's drawing changed. One that only had text typed at its end, on the same line
+// or on a line of its own below the others, changed from its last few characters on, or, for
+// characters drawn on their own, where the typed ones fall alone: that area never overlaps the one
+// drawn for the character before, so the window system need not finish showing that one before
+// this one is drawn. Any other change takes its lines, before and after.
+QRect Label::changedArea(const Paragraph* before, const Paragraph& after,
+                         const QFontMetricsF& metrics) const {
     if (before == nullptr) {
         return after.area();
     }
@@ -146,65 +152,125 @@ QRect Label::changedArea(const Paragraph* before, const Paragraph& after) const 
     const QTextLayout& old = *before->layout;
     const QTextLayout& now = *after.layout;
     const int lastLine = now.lineCount() - 1;
-    const bool typedOnSameLine =
-        before->top == after.top && lastLine >= 0 && old.lineCount() == now.lineCount() &&
-        after.text.startsWith(before->text) &&
-        old.lineAt(lastLine).textStart() == now.lineAt(lastLine).textStart() &&
-        !hasRightToLeft(after.text);
-    if (!typedOnSameLine) {
+    if (before->top != after.top || lastLine < 0 || !after.text.startsWith(before->text) ||
+        (!after.byCharacter && hasRightToLeft(after.text))) {
         return before->area() | after.area();
     }
-    const QTextLine line = old.lineAt(lastLine);
-    const int top = after.top + static_cast<int>(line.y()) - 1;
-    const int height = static_cast<int>(std::ceil(line.height())) + 2;
     const QStringView typed = QStringView(after.text).mid(before->text.size());
-    if (drawnOnTheirOwn(typed)) {
-        const auto [left, right] = typedColumns(line, now.lineAt(lastLine), typed);
-        return QRect(left, top, right - left, height);
+    const int typedFrom = static_cast<int>(before->text.size());
+    const QTextLine line = now.lineAt(lastLine);
+    const bool sameLine = &old == &now || (old.lineCount() == now.lineCount() &&
+                                           old.lineAt(lastLine).textStart() == line.textStart());
+    if (!sameLine) { // wrapped: the typed text on a line of its own, or more changed
+        const bool ownLine =
+            now.lineCount() == old.lineCount() + 1 && line.textStart() == typedFrom;
+        return ownLine && drawnOnTheirOwn(typed)
+                   ? typedArea(line, after.top, line.cursorToX(typedFrom), after.end, typed,
+                               metrics)
+                   : before->area() | after.area();
     }
-    const int from = std::max(line.textStart(),
-                              static_cast<int>(before->text.size()) - charactersChangedByTyping);
-    const int left = static_cast<int>(std::floor(line.cursorToX(from))) - 1;
-    return QRect(left, top, QWIDGETSIZE_MAX, height);
+    if (drawnOnTheirOwn(typed)) {
+        const qreal from =
+            &old == &now ? before->end : std::min(before->end, line.cursorToX(typedFrom));
+        return typedArea(line, after.top, from, after.end, typed, metrics);
+    }
+    if (!before->typed.isEmpty() || !after.typed.isEmpty()) {
+        return before->area() | after.area();
+    }
+    const QTextLine oldLine = old.lineAt(lastLine);
+    const int from = std::max(oldLine.textStart(), typedFrom - charactersChangedByTyping);
+    const int left = static_cast<int>(std::floor(oldLine.cursorToX(from))) - 1;
+    return QRect(left, after.top + static_cast<int>(oldLine.y()) - 1, QWIDGETSIZE_MAX,
+                 static_cast<int>(std::ceil(oldLine.height())) + 2);
 }
 
-// The columns the typed characters cover, at the end of the line: from the end of the text
-// before them to the end of the last, widened by any part of a glyph that reaches past its own
-// advance.
-std::pair<int, int> Label::typedColumns(const QTextLine& before, const QTextLine& after,
-                                        QStringView typed) const {
-    const QFontMetricsF metrics(layoutFont(), this);
-    const int typedFrom = before.textStart() + before.textLength();
-    const int typedEnd = typedFrom + static_cast<int>(typed.size());
-    const qreal from = std::min(before.cursorToX(typedFrom), after.cursorToX(typedFrom)) +
-                       std::min(0.0, metrics.leftBearing(typed.front()));
-    const qreal to = after.cursorToX(typedEnd) - std::min(0.0, metrics.rightBearing(typed.back()));
-    return {static_cast<int>(std::floor(from)), static_cast<int>(std::ceil(to))};
+// Where characters typed at the end of a paragraph's line are drawn: the columns from one x to
+// another, widened by any part of a glyph that reaches past its own advance, and the line's rows
+// with a pixel more each way.
+QRect Label::typedArea(const QTextLine& line, int paragraphTop, qreal from, qreal to,
+                       QStringView typed, const QFontMetricsF& metrics) {
+    const int left =
+        static_cast<int>(std::floor(from + std::min(0.0, metrics.leftBearing(typed.front()))));
+    const int right =
+        static_cast<int>(std::ceil(to - std::min(0.0, metrics.rightBearing(typed.back()))));
+    return QRect(left, paragraphTop + static_cast<int>(line.y()) - 1, right - left,
+                 static_cast<int>(std::ceil(line.height())) + 2);
 }
 
 // Text of the scripts that need no shaping (Japanese, Latin, ...) is laid out from the font's
 // character map alone, which halves the cost of a line; the game's fonts have neither kerning nor
 // ligatures for these scripts, so nothing changes on screen.
 QFont Label::layoutFont() const {
-    QFont unshaped = font();
-    unshaped.setStyleStrategy(QFont::PreferNoShaping);
-    return unshaped;
+    return layoutFont_;
 }
 
-std::shared_ptr<QTextLayout> Label::layOutParagraph(const QString& text, qreal leading,
-                                                    qreal* height) const {
-    auto layout = std::make_shared<QTextLayout>(text, layoutFont(), this);
-    layout->setCacheEnabled(true); // keeps the shaped glyphs for every later drawing
+Label::Paragraph Label::layOutParagraph(QStringView text, qreal leading) const {
+    Paragraph paragraph;
+    paragraph.text = text.toString();
+    QString shown = paragraph.text;
+    shown.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    paragraph.layout = std::make_shared<QTextLayout>(shown, layoutFont_, this);
+    QTextLayout& layout = *paragraph.layout;
+    layout.setCacheEnabled(true); // keeps the shaped glyphs for every later drawing
     qreal bottom = -leading;
-    layout->beginLayout();
-    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width());
         line.setPosition(QPointF(0, std::ceil(bottom + leading)));
         bottom = line.y() + line.ascent() + line.descent();
     }
-    layout->endLayout();
-    *height = bottom;
-    return layout;
+    layout.endLayout();
+    paragraph.height = bottom;
+    paragraph.byCharacter = drawnOnTheirOwn(text) && !hasRightToLeft(text);
+    const QTextLine last = layout.lineAt(layout.lineCount() - 1);
+    paragraph.end = last.cursorToX(last.textStart() + last.textLength());
+    return paragraph;
+}
+
+// The paragraph with characters typed onto its end, when they need no layout of their own: the
+// paragraph's characters and the typed ones are drawn on their own, so their glyphs follow the
+// last line's where a new layout would put them, when the primary font has them (no other font
+// to choose) and they end well before the line does (nothing to wrap). Nothing otherwise.
+std::optional<Label::Paragraph> Label::typedOnto(const Paragraph& before, QStringView text) {
+    if (!before.byCharacter || before.text.isEmpty() || text.size() <= before.text.size() ||
+        !text.startsWith(before.text)) {
+        return std::nullopt;
+    }
+    if (!primaryFont_) {
+        primaryFont_ = QRawFont::fromFont(QFont(layoutFont_, this));
+    }
+    const QRawFont& primary = *primaryFont_;
+    const QString typed = text.mid(before.text.size()).toString();
+    const bool ownGlyphs = drawnOnTheirOwn(typed) &&
+                           std::all_of(typed.begin(), typed.end(), [&primary](QChar character) {
+                               return character.isPrint() && primary.supportsCharacter(character);
+                           });
+    const QList<quint32> glyphs =
+        ownGlyphs ? primary.glyphIndexesForString(typed) : QList<quint32>();
+    if (glyphs.size() != typed.size()) {
+        return std::nullopt;
+    }
+    const QList<QPointF> advances = primary.advancesForGlyphIndexes(glyphs);
+    const QTextLine line = before.layout->lineAt(before.layout->lineCount() - 1);
+    Paragraph after = before;
+    after.text = text.toString();
+    QList<quint32> typedGlyphs = before.typed.glyphIndexes();
+    QList<QPointF> positions = before.typed.positions();
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        typedGlyphs.append(glyphs[i]);
+        positions.append(QPointF(after.end, line.y() + line.ascent()));
+        after.end += advances[i].x();
+    }
+    // Near the line's end a layout decides what wraps; glyphs of a font that reaches higher or
+    // lower than the line's move its baseline.
+    if (after.end + line.height() > line.width() || primary.ascent() > line.ascent() ||
+        primary.descent() > line.descent()) {
+        return std::nullopt;
+    }
+    after.typed.setRawFont(primary);
+    after.typed.setGlyphIndexes(typedGlyphs);
+    after.typed.setPositions(positions);
+    return after;
 }
 
 QRect Label::Paragraph::area() const {
@@ -247,6 +313,9 @@ void Label::changeEvent(QEvent* event) {
 }
 
 void Label::forgetLayout() {
+    layoutFont_ = font();
+    layoutFont_.setStyleStrategy(QFont::PreferNoShaping);
+    primaryFont_.reset(); // found when first needed: finding it may load fonts
     paragraphs_.clear();
     laidOut_ = false;
     update();
@@ -262,25 +331,73 @@ void Label::paintEvent(QPaintEvent* event) {
     if (!laidOut_) {
         layOut();
     }
-    QPainter painter(this);
-    painter.setPen(textColor_);
+    std::optional<QPainter> painter; // made only where there is text to draw
     for (const Paragraph& paragraph : paragraphs_) {
         if (paragraph.area().intersects(event->rect())) {
-            drawParagraph(painter, paragraph, event->rect());
+            if (!painter) {
+                painter.emplace(this);
+                painter->setPen(textColor_);
+            }
+            drawParagraph(*painter, paragraph, event->rect());
         }
     }
 }
 
-// Draws the paragraph's lines that reach into the area.
+// Draws the paragraph's lines that reach into the area, and the glyphs typed onto its last.
 void Label::drawParagraph(QPainter& painter, const Paragraph& paragraph, const QRect& area) const {
     const QTextLayout& layout = *paragraph.layout;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         const qreal top = paragraph.top + line.y();
         if (top <= area.bottom() + 1 && top + line.height() >= area.top() - 1) {
-            line.draw(&painter, QPointF(0, paragraph.top));
+            drawLine(painter, paragraph, line, area);
+            if (i == layout.lineCount() - 1) {
+                drawTyped(painter, paragraph, line.height(), area);
+            }
         }
     }
+}
+
+// Draws a line whole, or, when its characters are drawn on their own, only the glyphs that may
+// reach into the area's columns: those of the characters within a line's height of them (no
+// glyph reaches further past its advance). A typed character is then drawn alone, not its line.
+void Label::drawLine(QPainter& painter, const Paragraph& paragraph, const QTextLine& line,
+                     const QRect& area) {
+    const QPointF origin(0, paragraph.top);
+    const qreal reach = line.height();
+    if (!paragraph.byCharacter ||
+        (area.left() - reach <= 0 && area.right() + 1 + reach >= line.naturalTextWidth())) {
+        line.draw(&painter, origin);
+        return;
+    }
+    if (line.naturalTextWidth() + reach < area.left()) {
+        return;
+    }
+    const int from = line.xToCursor(area.left() - reach, QTextLine::CursorOnCharacter);
+    const int to = line.xToCursor(area.right() + 1 + reach, QTextLine::CursorOnCharacter);
+    for (const QGlyphRun& run : line.glyphRuns(from, to - from + 1)) {
+        painter.drawGlyphRun(origin, run);
+    }
+}
+
+// Draws the glyphs typed onto a paragraph that may reach into the area's columns, as drawLine()
+// does.
+void Label::drawTyped(QPainter& painter, const Paragraph& paragraph, qreal reach,
+                      const QRect& area) {
+    const QList<QPointF> positions = paragraph.typed.positions();
+    const auto byX = [](const QPointF& position, qreal x) { return position.x() < x; };
+    const auto startingFrom = [&](qreal x) {
+        return std::lower_bound(positions.begin(), positions.end(), x, byX) - positions.begin();
+    };
+    const qsizetype from = std::max<qsizetype>(0, startingFrom(area.left() - reach) - 1);
+    const qsizetype to = startingFrom(area.right() + 1 + reach);
+    if (from == to) {
+        return;
+    }
+    QGlyphRun glyphs = paragraph.typed;
+    glyphs.setGlyphIndexes(paragraph.typed.glyphIndexes().mid(from, to - from));
+    glyphs.setPositions(positions.mid(from, to - from));
+    painter.drawGlyphRun(QPointF(0, paragraph.top), glyphs);
 }
 
 } // namespace controls

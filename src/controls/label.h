@@ -5,13 +5,18 @@
 #include <QBasicTimer>
 #include <QColor>
 #include <QElapsedTimer>
+#include <QFont>
+#include <QGlyphRun>
 #include <QList>
+#include <QRawFont>
 #include <QRect>
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <utility>
 
+class QFontMetricsF;
 class QPainter;
 class QTextLayout;
 class QTextLine;
@@ -22,7 +27,8 @@ namespace controls {
 // starting a new line, long lines wrapped, and whatever falls below the lower edge cut off.
 // Its background is transparent. Caption changes are drawn at most once per screen frame, so
 // typing at one character a millisecond does not spend the time on drawing, and only where the
-// text changed: typing one more character lays out and draws its line alone.
+// text changed: one more character typed at the end of a line is drawn alone, its glyph placed
+// after the line's without laying the line out again where nothing can move.
 class Label : public ClickableWidget {
     Q_OBJECT
 public:
@@ -57,28 +63,38 @@ private:
     // One line of the caption, laid out on its own, its lines placed from 0 down.
     struct Paragraph {
         QString text;
-        std::shared_ptr<QTextLayout> layout;
-        int top = 0;        // of its first line in the label
-        qreal height = 0;   // from its top to the end of its last line
-        QRect area() const; // where its drawing may fall, the label's width wide
+        std::shared_ptr<QTextLayout> layout; // of its text but the typed glyphs
+        QGlyphRun typed;          // glyphs typed onto its last line since it was laid out
+        qreal end = 0;            // where its last line's text ends
+        int top = 0;              // of its first line in the label
+        qreal height = 0;         // from its top to the end of its last line
+        bool byCharacter = false; // each character drawn on its own, left to right
+        QRect area() const;       // where its drawing may fall, the label's width wide
     };
 
     QRect layOut();
-    static QStringList paragraphTexts(const QString& shownText);
+    QRect layOutParagraphs(const QList<Paragraph>& before);
     void forgetLayout();
     QFont layoutFont() const;
-    QRect changedArea(const Paragraph* before, const Paragraph& after) const;
-    std::pair<int, int> typedColumns(const QTextLine& before, const QTextLine& after,
-                                     QStringView typed) const;
+    QRect changedArea(const Paragraph* before, const Paragraph& after,
+                      const QFontMetricsF& metrics) const;
+    static QRect typedArea(const QTextLine& line, int paragraphTop, qreal from, qreal to,
+                           QStringView typed, const QFontMetricsF& metrics);
     void drawParagraph(QPainter& painter, const Paragraph& paragraph, const QRect& area) const;
-    std::shared_ptr<QTextLayout> layOutParagraph(const QString& text, qreal leading,
-                                                 qreal* height) const;
+    static void drawLine(QPainter& painter, const Paragraph& paragraph, const QTextLine& line,
+                         const QRect& area);
+    static void drawTyped(QPainter& painter, const Paragraph& paragraph, qreal reach,
+                          const QRect& area);
+    Paragraph layOutParagraph(QStringView text, qreal leading) const;
+    std::optional<Paragraph> typedOnto(const Paragraph& before, QStringView text);
     void scheduleRepaint(const QRect& changed);
 
     QString caption_;
     QString shownText_;
     QList<Paragraph> paragraphs_;
     bool laidOut_ = false; // the paragraphs hold the text in the present font and width
+    QFont layoutFont_;     // the font without shaping, made afresh at each change of the font
+    std::optional<QRawFont> primaryFont_; // the first of the fonts it draws with
     QColor textColor_ = Qt::black;
     QBasicTimer repaintTimer_;
     QElapsedTimer sinceRepaint_;

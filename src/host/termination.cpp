@@ -1,17 +1,18 @@
 #include "host/termination.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 
 #include <csignal>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace host {
 
 namespace {
 
-// A signal handler may only write to a descriptor; the event loop reads the other end.
+// A signal handler may only write to a descriptor; a thread of its own reads the other end, so
+// that the event loop has no descriptor more to look at each time it wakes.
 int signalSockets[2] = {-1, -1};
 
 void onTerminationSignal(int) {
@@ -25,12 +26,15 @@ void closeWindowsOnTermination() {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSockets) != 0) {
         return;
     }
-    auto* notifier = new QSocketNotifier(signalSockets[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+    std::thread([] {
         char byte = 0;
-        [[maybe_unused]] const ssize_t got = ::read(signalSockets[0], &byte, 1);
-        QApplication::closeAllWindows();
-    });
+        while (::read(signalSockets[0], &byte, 1) == 1) {
+            if (QCoreApplication* application = QCoreApplication::instance()) {
+                QMetaObject::invokeMethod(
+                    application, [] { QApplication::closeAllWindows(); }, Qt::QueuedConnection);
+            }
+        }
+    }).detach();
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);

@@ -41,7 +41,6 @@ Loaded load() {
     bind("SDL_GetCurrentAudioDriver", f.SDL_GetCurrentAudioDriver);
     bind("SDL_PeepEvents", f.SDL_PeepEvents);
     bind("SDL_EventState", f.SDL_EventState);
-    bind("SDL_RWFromFile", f.SDL_RWFromFile);
     bind("Mix_OpenAudio", f.Mix_OpenAudio);
     bind("Mix_CloseAudio", f.Mix_CloseAudio);
     bind("Mix_Quit", f.Mix_Quit);

@@ -21,7 +21,6 @@ struct SdlLibrary {
     decltype(&::SDL_GetCurrentAudioDriver) SDL_GetCurrentAudioDriver = nullptr;
     decltype(&::SDL_PeepEvents) SDL_PeepEvents = nullptr;
     decltype(&::SDL_EventState) SDL_EventState = nullptr;
-    decltype(&::SDL_RWFromFile) SDL_RWFromFile = nullptr;
     decltype(&::Mix_OpenAudio) Mix_OpenAudio = nullptr;
     decltype(&::Mix_CloseAudio) Mix_CloseAudio = nullptr;
     decltype(&::Mix_Quit) Mix_Quit = nullptr;

@@ -17,7 +17,7 @@ Q_LOGGING_CATEGORY(zoaSound, "zoa.sound", QtWarningMsg)
 void SdlMediaService::lookForDeviceLater(const QByteArray& error) {
     qCWarning(zoaSound) << "no audio device, the game runs without sound until one is found:"
                         << error.constData();
-    retry_.start();
+    sinceLook_.start();
 }
 
 bool SdlMediaService::openOutput(const QByteArray& driver, QByteArray* error) {
@@ -50,19 +50,19 @@ void SdlMediaService::noticeLostOutput() {
     device_ = Device::Lost;
     qCWarning(zoaSound) << "the sound output is lost; the game plays on silently and looks for it "
                            "again every second";
-    retry_.start();
     lookForOutput(); // a restarting server may be back already
 }
 
-// Looks for an output once a second: after a loss on the driver that had it; where there was
-// none at first, whenever a server or device may have come.
+// Looks for an output (at most once a second, see send()): after a loss on the driver that had
+// it; where there was none at first, whenever a server or device may have come.
 void SdlMediaService::lookForOutput() {
     const bool lost = device_ == Device::Lost;
+    sinceLook_.start();
     QByteArray error;
     if ((!lost && !audioOutputMayBeThere()) || !openOutput(driver_, &error)) {
         return;
     }
-    retry_.stop();
+    sinceLook_.invalidate();
     reopenSounds();
     qCWarning(zoaSound) << (lost ? "the sound output is back"
                                  : "an audio device is found, the game plays with sound");

@@ -2,6 +2,7 @@
 
 #include "media/audio_output.h"
 #include "media/media_command.h"
+#include "media/read_ahead_file.h"
 #include "media/sdl_library.h"
 #include "media/wave_header.h"
 
@@ -37,10 +38,7 @@ bool isWaveFile(const QString& path, qint64 maxBytes) {
 
 SdlMediaService::SdlMediaService(qint64 maxEffectBytes, const QByteArray& driver)
     : maxEffectBytes_(maxEffectBytes)
-    , driver_(driver) {
-    retry_.setInterval(retryMilliseconds);
-    retry_.callOnTimeout([this] { lookForOutput(); });
-}
+    , driver_(driver) {}
 
 SdlMediaService::~SdlMediaService() {
     for (Waiting& command : waiting_) {
@@ -121,7 +119,7 @@ int SdlMediaService::load(int channel, const QByteArray& path, Sound* loaded) {
     if (sdl_ == nullptr) {
         return MediaOk;
     }
-    SDL_RWops* file = sdl_->SDL_RWFromFile(QFile::encodeName(name).constData(), "rb");
+    SDL_RWops* file = openReadAheadFile(name);
     if (file == nullptr) {
         return MediaUnreadableFile;
     }
@@ -193,6 +191,10 @@ int SdlMediaService::send(const QByteArray& command, QByteArray* reply) {
     }
     deviceReady({command});
     noticeLostOutput();
+    if (device_ != Device::Open && sinceLook_.isValid() &&
+        sinceLook_.hasExpired(retryMilliseconds)) {
+        lookForOutput();
+    }
     if (device_ == Device::Missing) {
         run(command, nullptr); // kept track of, for an output found later
         return MediaNoDevice;

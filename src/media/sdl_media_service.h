@@ -4,7 +4,7 @@
 #include "media/media_service.h"
 
 #include <QByteArrayList>
-#include <QTimer>
+#include <QElapsedTimer>
 
 #include <array>
 #include <vector>
@@ -38,11 +38,12 @@ struct SdlLibrary;
 // Each command first looks whether it has: SDL has told so, or nothing has been mixed for half a
 // second (SDL's PipeWire driver tells nothing when its server goes). From then on the commands
 // are answered as if the output were there, from what the service keeps track of, while it opens
-// an output again once a second on the default device of the same driver. The same search runs once
-// a second when no device could be had at first. Once an output is open again, what was open is
-// opened again and the music that played plays on from where it was (or from its start, when no
-// device was had before); an effect that was sounding is not played again. One warning tells
-// that the output is lost, one that it is back.
+// an output again on the default device of the same driver: at once, then at the first command a
+// second or more after each try (the game's music watch sends one every second, so no timer of
+// the service's own wakes the program). The same search runs when no device could be had at first.
+// Once an output is open again, what was open is opened again and the music that played plays on
+// from where it was (or from its start, when no device was had before); an effect that was sounding
+// is not played again. One warning tells that the output is lost, one that it is back.
 class SdlMediaService : public MediaService {
 public:
     // Effect files above maxEffectBytes are refused as unreadable: an effect is converted whole
@@ -112,7 +113,7 @@ private:
     const SdlLibrary* sdl_ = nullptr; // while the device is open
     AudioFormat format_;              // of the first output, kept for every later one
     QByteArray driver_;               // named, or of the output that was lost
-    QTimer retry_;                    // looks for an output while none is open
+    QElapsedTimer sinceLook_;         // since an output was last looked for, while none is open
     std::array<Sound, 2> sounds_{};   // indexed by mixer channel
     bool holding_ = false;
     std::vector<Waiting> waiting_;

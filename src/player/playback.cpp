@@ -55,11 +55,20 @@ void Fom::scrollTextLines() {
     linePos = 0;
 }
 
+// The nine lines joined by CR LF, the text made in one piece: this runs at every tick.
 void Fom::drawTextWindow() {
-    windowText = textLines[0];
-    for (int i = 1; i < 9; ++i) {
-        windowText += QLatin1String("\r\n") + textLines[i];
+    qsizetype length = 2 * (textLines.size() - 1);
+    for (const QString& line : textLines) {
+        length += line.size();
     }
+    QString text;
+    text.reserve(length);
+    text += textLines[0];
+    for (std::size_t i = 1; i < textLines.size(); ++i) {
+        text += QLatin1String("\r\n");
+        text += textLines[i];
+    }
+    windowText = std::move(text);
     Lbl->setCaption(windowText);
 }
 

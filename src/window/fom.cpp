@@ -73,6 +73,9 @@ void Fom::createDesignControls() {
     Bgm_Check = new controls::Timer(this);
     Bgm_Check->setInterval(1000);
     Bgm_Check->setEnabled(true);
+    // The watch may look a little late, with a typing tick at any speed, rather than wake the
+    // program once more a second.
+    Bgm_Check->setSlack(200);
 }
 
 // A choice caption as designed; element 1 is made from the same design at load.

@@ -4,6 +4,7 @@
 #include "controls/picture.h"
 #include "controls/timer.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
@@ -85,10 +86,16 @@ private Q_SLOTS:
 
     // Typing draws again only what changed, yet the screen shows, character by character and
     // through wrapped and scrolled lines, what QPainter::drawText() draws of the whole text.
+    void typedTextLooksAsDrawnWhole_data() {
+        QTest::addColumn<QString>("family");
+        QTest::newRow("Japanese from a fallback font") << QFont().family();
+        QTest::newRow("Japanese font") << QStringLiteral("IPAGothic");
+    }
     void typedTextLooksAsDrawnWhole() {
+        QFETCH(QString, family);
         QWidget window;
         window.resize(300, 120);
-        QFont slanted = window.font(); // its glyphs reach past their advance
+        QFont slanted(family); // its glyphs reach past their advance
         slanted.setItalic(true);
         window.setFont(slanted);
         controls::Label label(&window);
@@ -102,7 +109,8 @@ private Q_SLOTS:
                 .toImage()
                 .convertToFormat(QImage::Format_RGB32);
         };
-        const QString line = "夜の港に\t灯がともり、波の音だけが静かに響いていた。gjpqy";
+        const QString line = "夜の港に\t灯がともり、波の音だけが静かに響いていた。gjpqyľˡx遠くで汽"
+                             "笛が鳴り灯台の光が海を渡る静かな港町";
         QStringList lines(3);
         for (int step = 0; step <= 2 * line.size(); ++step) {
             if (step % line.size() == 0) {
@@ -169,6 +177,30 @@ private Q_SLOTS:
         timer.setEnabled(true);
         timer.setInterval(0);
         QCOMPARE(ticksWithin30ms(), 0);
+    }
+
+    // Timers with slack tick with another timer once due, long before their slack ends, yet no more
+    // often than their interval, also where a slack ends before the other timer ticks.
+    void timersWithSlackTickWithAnother() {
+        QObject owner;
+        controls::Timer watch(&owner);
+        controls::Timer shortSlack(&owner);
+        controls::Timer other(&owner);
+        QSignalSpy ticks(&watch, &controls::Timer::tick);
+        QSignalSpy shortSlackTicks(&shortSlack, &controls::Timer::tick);
+        watch.setSlack(60000);
+        shortSlack.setSlack(5); // less than the other's interval: it also wakes by itself
+        for (controls::Timer* timer : {&watch, &shortSlack}) {
+            timer->setInterval(100);
+            timer->setEnabled(true);
+        }
+        other.setInterval(10);
+        other.setEnabled(true);
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_COMPARE(ticks.count(), 5);
+        QVERIFY(clock.elapsed() >= 500);
+        QVERIFY(shortSlackTicks.count() <= 5);
     }
 };
 
