@@ -66,12 +66,12 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
 
 bool WindowKeys::actOnFocused(const QWidget* window, QKeyCombination key) {
     auto* focused = qobject_cast<ClickableWidget*>(window->focusWidget());
-    if (focused == nullptr || focused->offer() != Offer::Button) {
+    if (focused == nullptr || focused->offer() == Offer::Nothing) {
         return false;
     }
     if (pressKeys().contains(key)) {
         focused->pressAndRelease();
-    } else if (rightPressKeys().contains(key)) {
+    } else if (rightPressKeys().contains(key) && focused->offer() == Offer::Button) {
         focused->pressRight();
     } else {
         return false;

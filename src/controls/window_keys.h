@@ -16,9 +16,9 @@ class ClickableWidget;
 
 // The keys of the game window: the keys that reach the window because no control took them (the
 // scroll bars keep theirs). The control with the focus takes the press keys as a left press and
-// release and the right-press keys as a right press when it offers a button; any other key, and
-// one the focused control does not take, goes to the first control bound to it that is shown and
-// enabled. Keys held down act once.
+// release when it offers a button or the text window, and the right-press keys as a right press
+// when it offers a button; any other key, and one the focused control does not take, goes to the
+// first control bound to it that is shown and enabled. Keys held down act once.
 class WindowKeys : public QObject {
     Q_OBJECT
 public:

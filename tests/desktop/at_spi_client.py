@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """Plays a whole story of the game named first on the command line as a screen reader's user
-would, finding its controls through AT-SPI: the title picture by its name starts the story, the
-text window's typed line is read at each choice, the upper caption answers it, and what the game
-announces is heard. The controls are pressed by their actions ("actions") or by real clicks of
-the X server's pointer ("clicks", with xdotool). Prints "heard: <line> | <line> ...", or fails
-with a reason. Debian's pyatspi lives in the system Python: run it with /usr/bin/python3."""
+would, finding its controls through AT-SPI. First real keys of the X server (xdotool): the
+context-menu key on the scene selector, which holds the focus at start, plays the credits and
+Return skips them. Then the title picture by its name starts the story, the text window's typed
+line is read at each choice, the upper caption answers it, and what the game announces is heard.
+The controls are pressed by their actions ("actions") or by real clicks of the X server's
+pointer ("clicks"). Prints "heard: <line> | <line> ...", or fails with a reason. Debian's pyatspi
+lives in the system Python: run it with /usr/bin/python3."""
 
 import subprocess
 import sys
@@ -57,6 +59,20 @@ def press(control):
                     "click", "1"], check=True)
 
 
+def keys(*names):
+    subprocess.run(["xdotool", "search", "--name", "^ZOA$", "windowfocus", "--sync", "key",
+                    "--delay", "300", *names], check=True)
+
+
+def wait_for(condition, what):
+    deadline = time.monotonic() + 30
+    while not condition():
+        if time.monotonic() > deadline:
+            fail(what)
+        time.sleep(0.05)
+        dispatch_events()
+
+
 def states(accessible):
     accessible.clearCache()
     return accessible.getState()
@@ -73,6 +89,10 @@ def main():
     if title is None or title.queryAction().getName(0) != "Press":
         fail("no title picture named " + TITLE + " with a press action")
     pyatspi.Registry.registerEventListener(on_shown, "object:state-changed:showing")
+    time.sleep(1)  # the game learns over the bus that events are listened to
+    keys("Menu", "Return")  # the credits, skipped while they are typed
+    wait_for(lambda: states(title).contains(pyatspi.STATE_FOCUSED),
+             "the context-menu key and Return did not play and skip the credits")
     press(title)
     lines_read = []
     deadline = time.monotonic() + 30

@@ -1,5 +1,6 @@
 // The keyboard, with real key events on the real window: a key reaches the handlers a click
-// reaches, in the same order, so a play by keys leaves the trace the mouse leaves.
+// reaches, in the same order, so a play by keys leaves the trace the mouse leaves. Keys bound to
+// a hidden control do nothing.
 #include "controls/label.h"
 #include "controls/picture.h"
 #include "controls/scroll_bar.h"
@@ -10,10 +11,10 @@
 
 namespace {
 
-const QStringList names = {"Img", "ImgFce", "Lbl", "Qst0", "Qst1", "Hscl"};
+const QStringList names = {"Img", "ImgFce", "Lbl", "Qst0", "Qst1", "Hscl", "HsclTim"};
 
 QList<QWidget*> controls(const Fom& f) {
-    return {f.Img, f.ImgFce, f.Lbl, f.Qst[0], f.Qst[1], f.Hscl};
+    return {f.Img, f.ImgFce, f.Lbl, f.Qst[0], f.Qst[1], f.Hscl, f.HsclTim};
 }
 
 // Whether white, the focus mark's, shows on a control: nothing else there is white.
@@ -80,8 +81,11 @@ private Q_SLOTS:
         row("title: context-menu key", "", "Menu", "Img:r", "event end - @Lbl*");
         row("title: Shift+F10", "", "Shift+F10", "", "event end - @Lbl*");
         row("title: the selector keeps its keys", "", "Right", "", "selector 2 | se2 @Hscl");
+        row("credits: Return skips them", "pright", "Return", "Lbl",
+            "skip | end end | title @Img*");
         row("title returns: its picture takes the focus", "e:end t9", "", "", " @Img");
         row("typing: Space", "pleft", "Space", "Lbl", "skip | se2 | choice a b @Qst0*");
+        row("typing: 1, 2, Up and Down do nothing", "pleft", "1 2 Up Down", "", " @Lbl");
         row("choice: Return on the upper caption", choice, "Return", "Qst0", answer0);
         row("choice: 2", choice, "2", "Qst1", answer1);
         row("choice: 1", choice, "1", "", answer0);
@@ -89,6 +93,8 @@ private Q_SLOTS:
         row("choice: Down, Return", choice, "Down Return", "", answer1);
         row("choice: Tab, Space", choice, "Tab Space", "", answer1);
         row("choice: Down, Up, Return", choice, "Down Up Return", "", answer0);
+        row("choice: Return on the speed slider does nothing", choice, "Shift+Tab Return", "",
+            " @HsclTim");
         row("face: Shift+Tab, Return", choice + " a0", "Shift+Tab Return", "ImgFce",
             "message 小さな金魚\r\nワタシノ小鳥\r\n翼を折って\r\nもう飛び立たない @ImgFce*");
         row("choice: the mark on the pressed look", choice, "Qst1:r Down", "", " @Qst1*");
