@@ -47,13 +47,15 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides
         DESTINATION share/lintian/overrides RENAME zoa)
 
 # The demo story as an example for authors: one sources folder, its UTF-8 scripts in story/, the
-# pictures and sounds the build made in pictures/ and sounds/, that a copy packs into a game
-# folder ("zoa-content pack demo -o game").
+# pictures the build made in pictures/ with their UTF-8 descriptions beside them, and the sounds in
+# sounds/, that a copy packs into a game folder ("zoa-content pack demo -o game").
 set(ZOA_EXAMPLE_FOLDER share/doc/zoa/examples/demo)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/content/story DESTINATION ${ZOA_EXAMPLE_FOLDER}
         FILES_MATCHING PATTERN "*.txt")
 install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2/ DESTINATION ${ZOA_EXAMPLE_FOLDER}/pictures
         FILES_MATCHING PATTERN "*.bmp")
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/content/pictures/ DESTINATION ${ZOA_EXAMPLE_FOLDER}/pictures
+        FILES_MATCHING PATTERN "*.description")
 install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2/ DESTINATION ${ZOA_EXAMPLE_FOLDER}/sounds
         FILES_MATCHING PATTERN "*.wav")
 

@@ -1,5 +1,6 @@
 #include "controls/clickable_widget.h"
 
+#include "controls/accessibility.h"
 #include "controls/focus_mark.h"
 
 #include <QMouseEvent>
@@ -9,6 +10,14 @@ namespace controls {
 void ClickableWidget::setOffer(Offer offer) {
     offer_ = offer;
     setFocusPolicy(offer == Offer::Nothing ? Qt::NoFocus : Qt::TabFocus);
+}
+
+QString ClickableWidget::nameForReaders() const {
+    return accessibleName().isEmpty() ? shownText() : accessibleName();
+}
+
+void ClickableWidget::nameMayHaveChanged() {
+    tellNameChanged(this);
 }
 
 void ClickableWidget::pressAndRelease() {

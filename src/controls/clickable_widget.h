@@ -24,6 +24,10 @@ public:
     // Whether the control shows text (a label), and the text it shows, as a reader reads it.
     virtual bool showsText() const { return false; }
     virtual QString shownText() const { return {}; }
+    // What a screen reader says of the control: its accessible name, or else the text it shows;
+    // and its accessible description, which says what its keys do.
+    virtual QString nameForReaders() const;
+    virtual QString descriptionForReaders() const { return accessibleDescription(); }
 
     // What a left-button press and release on the control do, and a right-button press: the
     // ways in of the keyboard and of assistive technology. Like the mouse, they reach neither a
@@ -41,6 +45,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // The second press of a double click is a double click, not a further press or click.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Tells screen readers that the name may have changed (a caption's new text, a picture).
+    void nameMayHaveChanged();
 
 private:
     bool leftDown_ = false;

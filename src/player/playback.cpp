@@ -44,6 +44,7 @@ void Fom::TimIve_Timer() {
     if (host::traceEnabled()) {
         host::trace(QStringLiteral("line ") + scriptLine);
     }
+    describeNewPictures();
     drawTextWindow();
 }
 

@@ -165,6 +165,8 @@ private:
     void setFontSize(QWidget* control, int points);
     bool showTitlePicture();
     bool showPicture(const QString& name);
+    void toDescribe(controls::Picture* picture);
+    void describeNewPictures();
     void showPictureLine(const QString& line);
     void endEvent();
     void readScriptLine();
@@ -184,4 +186,5 @@ private:
     bool startupFailed_ = false;
     bool painted_ = false;
     bool scriptReported_ = false;
+    std::vector<controls::Picture*> picturesToDescribe_; // new pictures, described at the next line
 };

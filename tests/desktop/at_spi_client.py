@@ -5,8 +5,9 @@ context-menu key on the scene selector, which holds the focus at start, plays th
 Return skips them. Then the title picture by its name starts the story, the text window's typed
 line is read at each choice, the upper caption answers it, and what the game announces is heard.
 The controls are pressed by their actions ("actions") or by real clicks of the X server's
-pointer ("clicks"). Prints "heard: <line> | <line> ...", or fails with a reason. Debian's pyatspi
-lives in the system Python: run it with /usr/bin/python3."""
+pointer ("clicks"). Prints the scroll bars' names, the captions' names at each choice (as
+cached, never refreshed by hand) and what was heard, or fails with a reason. Debian's pyatspi lives in the system
+Python: run it with /usr/bin/python3."""
 
 import subprocess
 import sys
@@ -93,25 +94,31 @@ def main():
     keys("Menu", "Return")  # the credits, skipped while they are typed
     wait_for(lambda: states(title).contains(pyatspi.STATE_FOCUSED),
              "the context-menu key and Return did not play and skip the credits")
+    print("scroll bars: " + " | ".join(c.name for c in controls
+                                        if c.getRole() == pyatspi.ROLE_SCROLL_BAR))
     press(title)
     lines_read = []
+    names_seen = []
     deadline = time.monotonic() + 30
     while not states(title).contains(pyatspi.STATE_SENSITIVE):
         if time.monotonic() > deadline:
             fail("the story did not end")
-        captions = [c for c in controls if c.getRole() == pyatspi.ROLE_PUSH_BUTTON
-                    and c.name not in (TITLE, "顔") and states(c).contains(pyatspi.STATE_SHOWING)]
+        # The captions: after the face, the title picture and the text window.
+        captions = [c for c in controls[3:5] if states(c).contains(pyatspi.STATE_SHOWING)]
         if len(captions) == 2:
             text = text_window.queryText()
             lines_read.append(text.getText(0, text.characterCount).split("\n")[-1])
-            dispatch_events()  # the announcements came before the choice
-            press(min(captions, key=lambda c: c.queryComponent().getExtents(0).y))
+            dispatch_events()  # the announcements and new names came before the choice
+            captions.sort(key=lambda c: c.queryComponent().getExtents(0).y)
+            names_seen.append(",".join(c.name for c in captions))
+            press(captions[0])
             while states(captions[0]).contains(pyatspi.STATE_SHOWING):
                 time.sleep(0.01)  # a click arrives later than an action's answer
         time.sleep(0.01)
     dispatch_events()
     if not lines_read or lines_read[0] != "zoa":
         fail("the text window showed " + repr(lines_read))
+    print("captions: " + " | ".join(names_seen))
     print("heard: " + " | ".join(heard))
 
 
