@@ -4,6 +4,7 @@
 #include "controls/focus_mark.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace controls {
 
@@ -63,6 +64,12 @@ void ClickableWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void ClickableWidget::mouseDoubleClickEvent(QMouseEvent*) {
     leftDown_ = false;
+}
+
+void ClickableWidget::wheelEvent(QWheelEvent* event) {
+    if (event->angleDelta().y() > 0) {
+        Q_EMIT wheeledUp();
+    }
 }
 
 } // namespace controls

@@ -38,6 +38,8 @@ public:
 Q_SIGNALS:
     void pressed(int button);
     void clicked();
+    // The mouse wheel turned up (away from the player) over the control.
+    void wheeledUp();
 
 protected:
     bool event(QEvent* event) override;
@@ -45,6 +47,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // The second press of a double click is a double click, not a further press or click.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     // Tells screen readers that the name may have changed (a caption's new text, a picture).
     void nameMayHaveChanged();
 

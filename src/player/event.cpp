@@ -1,5 +1,6 @@
 // Event start and end.
 #include "controls/accessibility.h"
+#include "controls/history.h"
 #include "controls/label.h"
 #include "controls/picture.h"
 #include "controls/timer.h"
@@ -31,6 +32,7 @@ bool Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
     linePos = 0;
     scriptLine.clear();
     TimIve->setEnabled(true);
+    history_->markEvent();
     controls::startPage(Lbl);
     Lbl->setFocus(); // the keys go to the text window while it types
     return true;

@@ -1,5 +1,6 @@
 // The typing timer: one character per tick, the next line at each line's end.
 #include "controls/accessibility.h"
+#include "controls/history.h"
 #include "controls/label.h"
 #include "controls/scroll_bar.h"
 #include "controls/timer.h"
@@ -45,6 +46,7 @@ void Fom::TimIve_Timer() {
         host::trace(QStringLiteral("line ") + scriptLine);
     }
     describeNewPictures();
+    history_->addLine(scriptLine);
     drawTextWindow();
 }
 

@@ -42,6 +42,7 @@
 
 namespace controls {
 class Box;
+class History;
 class Label;
 class MessageBox;
 class Picture;
@@ -180,6 +181,7 @@ private:
     host::HostFacts& host_;
     host::RandomSource& random_;
     controls::MessageBox& messageBox_;
+    controls::History* history_ = nullptr; // every line of this run, opened by H
     std::vector<std::pair<QWidget*, window::UnitRect>> placements_;
     QSize outerSize_;
     bool activated_ = false;

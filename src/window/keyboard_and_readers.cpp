@@ -1,19 +1,21 @@
-// The keyboard and screen readers beside the mouse: what each control offers, the focus order
-// and the window's keys, wired once. Keys and accessible actions reach the handlers
+// The keyboard and screen readers beside the mouse: what each control offers, the focus order,
+// the window's keys and the history, wired once. Keys and accessible actions reach the handlers
 // through the controls' own presses and clicks, in the order the mouse gives them. Names and
 // descriptions are what a screen reader says of a control; the descriptions say what its keys do,
 // the tooltips stay for the mouse.
+#include "controls/history.h"
 #include "controls/label.h"
 #include "controls/picture.h"
 #include "controls/scroll_bar.h"
 #include "controls/window_keys.h"
+#include "window/colors.h"
 #include "window/fom.h"
 
 #include <array>
 
 void Fom::wireKeysAndReaders() {
     using controls::Offer;
-    setAccessibleDescription(QStringLiteral("Return か Space で物語をはじめる"));
+    setAccessibleDescription(QStringLiteral("Return か Space で物語をはじめる。H で履歴"));
     Img->setOffer(Offer::Button);
     Img->setAccessibleName(QStringLiteral("物語をはじめる")); // while it starts a story
     Img->setAccessibleDescription(
@@ -23,7 +25,7 @@ void Fom::wireKeysAndReaders() {
     ImgFce->setAccessibleDescription(QStringLiteral("Return で詩を見る"));
     Lbl->setOffer(Offer::TextWindow);
     Lbl->setAccessibleName(QStringLiteral("本文"));
-    Lbl->setAccessibleDescription(QStringLiteral("Return でとばす"));
+    Lbl->setAccessibleDescription(QStringLiteral("Return でとばす。H で履歴"));
     for (int i = 0; i < 2; ++i) {
         Qst[i]->setOffer(Offer::Button); // named by its caption
         Qst[i]->setAccessibleDescription(QString::number(i + 1) +
@@ -40,6 +42,10 @@ void Fom::wireKeysAndReaders() {
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
     }
 
+    history_ = new controls::History(Lbl);
+    history_->setColors(colors::typedText, colors::windowBack);
+    connect(Lbl, &controls::Label::wheeledUp, history_, &controls::History::open);
+
     using Keys = controls::WindowKeys;
     auto* keys = new Keys(this);
     keys->bind(Keys::pressKeys(), Img, Keys::Act::PressAndRelease);
@@ -49,4 +55,5 @@ void Fom::wireKeysAndReaders() {
     keys->bind({Qt::Key_2}, Qst[1], Keys::Act::PressAndRelease);
     keys->bind({Qt::Key_Up}, Qst[0], Keys::Act::Focus);
     keys->bind({Qt::Key_Down}, Qst[1], Keys::Act::Focus);
+    keys->bind({Qt::Key_H, Qt::Key_PageUp}, [this] { history_->open(); });
 }

@@ -70,7 +70,7 @@ private Q_SLOTS:
                  "Press | Button Label1 Press | Button Label1 Press | ScrollBar 次の場面 "
                  "SetFocus | ScrollBar 文字の速さ SetFocus");
         QCOMPARE(fom.Lbl->toolTip() + " / " + window->child(2)->text(QAccessible::Description),
-                 "クリックするとすっ飛ばし / Return でとばす");
+                 "クリックするとすっ飛ばし / Return でとばす。H で履歴");
         QAccessible::installUpdateHandler(listen);
         press(window, 3); // hidden: nothing
         press(window, 1);
@@ -102,9 +102,10 @@ private Q_SLOTS:
     }
 
     // A client of AT-SPI plays a story as a screen reader's user would, by real keys and the
-    // controls' actions alone: it hears each line, a question at each choice and the ending, and
-    // reads the scroll bars' names and the captions' new names at each choice from its cache. The
-    // trace is the one real clicks leave on the same controls.
+    // controls' actions alone: it hears each line, a question at each choice and the ending,
+    // reads the scroll bars' names, the captions' new names at each choice from its cache, and
+    // the history, lines long gone from the text window among them. The trace is the one real
+    // clicks leave on the same controls.
     void assistiveTechnologyPlaysAsTheMouseDoes() {
         QStringList traces;
         for (const char* way : {"clicks", "actions"}) {
@@ -118,11 +119,13 @@ private Q_SLOTS:
             client.start("/usr/bin/python3",
                          {ZOA_AT_SPI_CLIENT, QCoreApplication::applicationName(), way});
             QTRY_VERIFY_WITH_TIMEOUT(client.state() == QProcess::NotRunning, 60000);
+            const QString mark = "場面のはじまり | ";
             QCOMPARE(client.readAll().trimmed(),
                      "scroll bars: 次の場面 | 文字の速さ\ncaptions: A zoa,B zoa" +
                          QString(" | A a_0,B a_0").repeated(4) + "\nheard: zoa" +
                          (" | " + question + " | a_0").repeated(4) + " | " + question +
-                         " | fin | 物語のおわり");
+                         " | fin | 物語のおわり\n履歴: " + mark + "credits | " + mark + "zoa | " +
+                         (mark + "a_0 | ").repeated(4) + mark + "fin*");
             traces << game.shortTrace(from);
         }
         QCOMPARE(traces.at(1), traces.at(0));

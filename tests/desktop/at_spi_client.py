@@ -5,8 +5,9 @@ context-menu key on the scene selector, which holds the focus at start, plays th
 Return skips them. Then the title picture by its name starts the story, the text window's typed
 line is read at each choice, the upper caption answers it, and what the game announces is heard.
 The controls are pressed by their actions ("actions") or by real clicks of the X server's
-pointer ("clicks"). Prints the scroll bars' names, the captions' names at each choice (as
-cached, never refreshed by hand) and what was heard, or fails with a reason. Debian's pyatspi lives in the system
+pointer ("clicks"). At the end, the H key opens the history, read as a list. Prints the scroll
+bars' names, the captions' names at each choice (as cached, never refreshed by hand), what was
+heard and the history's lines, or fails with a reason. Debian's pyatspi lives in the system
 Python: run it with /usr/bin/python3."""
 
 import subprocess
@@ -18,6 +19,7 @@ from gi.repository import GLib
 
 TITLE = "物語をはじめる"
 heard = []
+focused = []
 
 
 def fail(reason):
@@ -27,6 +29,11 @@ def fail(reason):
 def on_shown(event):
     if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
         heard.append(event.source.name)
+
+
+def on_focused(event):
+    if event.detail1:
+        focused.append(event.source)
 
 
 def dispatch_events():
@@ -90,6 +97,7 @@ def main():
     if title is None or title.queryAction().getName(0) != "Press":
         fail("no title picture named " + TITLE + " with a press action")
     pyatspi.Registry.registerEventListener(on_shown, "object:state-changed:showing")
+    pyatspi.Registry.registerEventListener(on_focused, "object:state-changed:focused")
     time.sleep(1)  # the game learns over the bus that events are listened to
     keys("Menu", "Return")  # the credits, skipped while they are typed
     wait_for(lambda: states(title).contains(pyatspi.STATE_FOCUSED),
@@ -120,6 +128,15 @@ def main():
         fail("the text window showed " + repr(lines_read))
     print("captions: " + " | ".join(names_seen))
     print("heard: " + " | ".join(heard))
+    keys("h")
+    wait_for(lambda: focused and focused[-1].getRole() == pyatspi.ROLE_LIST_ITEM,
+             "no line of the history took the focus on H")
+    history = focused[-1].parent
+    print(history.name + ": " + " | ".join(
+        item.name + ("*" if item.getState().contains(pyatspi.STATE_SELECTED) else "")
+        for item in history))
+    keys("Escape")
+    wait_for(lambda: focused[-1] == title, "the focus did not go back from the history")
 
 
 main()
