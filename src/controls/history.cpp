@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <deque>
 
@@ -54,7 +55,7 @@ History::History(QWidget* over)
     , lines_(new HistoryLines(this))
     , over_(over) {
     setWindowFlag(Qt::Popup);
-    setAttribute(Qt::WA_NoMouseReplay); // a click outside only closes it
+    setAttribute(Qt::WA_NoMouseReplay); // where a platform passes a closing click on: not here
     setModel(lines_);
     setEditTriggers(NoEditTriggers);
     setWordWrap(true);
@@ -108,6 +109,18 @@ void History::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListView::keyPressEvent(event);
+}
+
+// A press outside closes it and goes no further. The popup has it first, before its list would
+// take it as a press on no line.
+bool History::event(QEvent* event) {
+    const auto* press = static_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::MouseButtonPress &&
+        !rect().contains(press->position().toPoint())) {
+        close();
+        return true;
+    }
+    return QListView::event(event);
 }
 
 // The keys go back to the control that had them; a screen reader is told so, as Qt gives that

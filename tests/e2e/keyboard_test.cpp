@@ -53,6 +53,10 @@ QString play(const QString& setup, const QString& actions) {
                                                            : fom.focusWidget();
         if (action.endsWith(":w")) {
             QApplication::sendEvent(controls(fom).at(control), &up);
+        } else if (control >= 0 && QApplication::activePopupWidget()) { // the window's way
+            const QWidget* target = controls(fom).at(control);
+            QTest::mouseClick(fom.windowHandle(), Qt::LeftButton, {},
+                              target->mapTo(&fom, target->rect().center()));
         } else if (control >= 0) {
             QTest::mouseClick(controls(fom).at(control),
                               action.endsWith(":r") ? Qt::RightButton : Qt::LeftButton);
@@ -118,6 +122,7 @@ private Q_SLOTS:
         row("history: Escape gives the keys back", choice, "H Escape 1", "", answer0);
         row("history: PageDown on the last line closes it", choice, "PgUp PgDown", "", " @Qst0*");
         row("history: the wheel over the text window", choice, "Lbl:w", "", " @Qst0 history=zoa");
+        row("history: a click outside only closes it", "", "H Img", "", " @Hscl");
         row("face: Shift+Tab, Return", choice + " a0", "Shift+Tab Return", "ImgFce",
             "message 小さな金魚\r\nワタシノ小鳥\r\n翼を折って\r\nもう飛び立たない @ImgFce*");
         row("choice: the mark on the pressed look", choice, "Qst1:r Down", "", " @Qst1*");
