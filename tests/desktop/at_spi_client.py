@@ -18,6 +18,7 @@ import pyatspi
 from gi.repository import GLib
 
 TITLE = "物語をはじめる"
+QUESTION = "問いです"
 heard = []
 focused = []
 
@@ -88,6 +89,9 @@ def states(accessible):
 
 def main():
     frame = find_frame(sys.argv[1])
+    # Names, states and the rest are cached as a screen reader caches them, and kept up to date
+    # only by the game's events.
+    frame.parent.setCacheMask(pyatspi.Atspi.Cache.DEFAULT)
     controls = list(frame)
     roles = {control.getRoleName() for control in controls}
     if roles != {"push button", "text", "scroll bar"}:
@@ -98,6 +102,8 @@ def main():
         fail("no title picture named " + TITLE + " with a press action")
     pyatspi.Registry.registerEventListener(on_shown, "object:state-changed:showing")
     pyatspi.Registry.registerEventListener(on_focused, "object:state-changed:focused")
+    pyatspi.Registry.registerEventListener(lambda event: None,  # keeps cached names up to date
+                                           "object:property-change:accessible-name")
     time.sleep(1)  # the game learns over the bus that events are listened to
     keys("Menu", "Return")  # the credits, skipped while they are typed
     wait_for(lambda: states(title).contains(pyatspi.STATE_FOCUSED),
@@ -111,17 +117,15 @@ def main():
     while not states(title).contains(pyatspi.STATE_SENSITIVE):
         if time.monotonic() > deadline:
             fail("the story did not end")
-        # The captions: after the face, the title picture and the text window.
-        captions = [c for c in controls[3:5] if states(c).contains(pyatspi.STATE_SHOWING)]
-        if len(captions) == 2:
+        dispatch_events()
+        # A choice has opened when its question is heard. The captions, after the face, the
+        # title picture and the text window, are read from the cache, never cleared for them.
+        if sum(said.startswith(QUESTION) for said in heard) > len(names_seen):
             text = text_window.queryText()
             lines_read.append(text.getText(0, text.characterCount).split("\n")[-1])
-            dispatch_events()  # the announcements and new names came before the choice
-            captions.sort(key=lambda c: c.queryComponent().getExtents(0).y)
+            captions = sorted(controls[3:5], key=lambda c: c.queryComponent().getExtents(0).y)
             names_seen.append(",".join(c.name for c in captions))
             press(captions[0])
-            while states(captions[0]).contains(pyatspi.STATE_SHOWING):
-                time.sleep(0.01)  # a click arrives later than an action's answer
         time.sleep(0.01)
     dispatch_events()
     if not lines_read or lines_read[0] != "zoa":
