@@ -114,9 +114,8 @@ void History::keyPressEvent(QKeyEvent* event) {
 // A press outside closes it and goes no further. The popup has it first, before its list would
 // take it as a press on no line.
 bool History::event(QEvent* event) {
-    const auto* press = static_cast<QMouseEvent*>(event);
     if (event->type() == QEvent::MouseButtonPress &&
-        !rect().contains(press->position().toPoint())) {
+        !rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
         close();
         return true;
     }
