@@ -7,7 +7,8 @@
 #   share/games/zoa/dat1/        the packed scripts (code page 932), as the game reads them
 #   share/games/zoa/dat2/        links to the pictures and sounds of the sources below
 #   share/games/zoa/demo/        the story's sources for authors to copy: story/ (UTF-8 scripts),
-#                                pictures/ and sounds/, byte for byte what pack makes of them
+#                                pictures/ (with their UTF-8 descriptions) and sounds/, byte for
+#                                byte what pack makes of them
 set(ZOA_GAME_FOLDER lib/zoa)
 set(ZOA_STORY_FOLDER share/games/zoa)
 
@@ -32,6 +33,8 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/content/story DESTINATION ${ZOA_DEMO_FOLDE
         FILES_MATCHING PATTERN "*.txt")
 install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2/ DESTINATION ${ZOA_DEMO_FOLDER}/pictures
         FILES_MATCHING PATTERN "*.bmp")
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/content/pictures/ DESTINATION ${ZOA_DEMO_FOLDER}/pictures
+        FILES_MATCHING PATTERN "*.description")
 install(DIRECTORY ${CMAKE_BINARY_DIR}/dat2/ DESTINATION ${ZOA_DEMO_FOLDER}/sounds
         FILES_MATCHING PATTERN "*.wav")
 # dat2/ holds one link for each installed picture and sound, so the 9 MB are installed once.

@@ -2,11 +2,13 @@
 
 #include "controls/box.h"
 #include "controls/clickable_widget.h"
+#include "controls/label.h"
 
 #include <QAccessibleWidget>
 #include <QVariant>
 
 #include <deque>
+#include <optional>
 
 namespace controls {
 
@@ -14,19 +16,19 @@ namespace {
 
 const char* const offersControls = "platform.offersControls";
 
-// One announcement of the text window: a notification named with the text announced, which
-// screen readers speak when it is shown. Each has its own object, so that a reader that asks for
-// the name later still finds the text of its own announcement.
+// One announcement of a control: a notification named with the text announced, which screen
+// readers speak when it is shown. Each has its own object, so that a reader that asks for the
+// name later still finds the text of its own announcement.
 class Announcement : public QAccessibleInterface {
 public:
-    Announcement(QAccessibleInterface* textWindow, const QString& text)
-        : textWindow_(textWindow)
+    Announcement(QAccessibleInterface* control, const QString& text)
+        : control_(control)
         , text_(text) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return textWindow_->window(); }
-    QAccessibleInterface* parent() const override { return textWindow_; }
+    QWindow* window() const override { return control_->window(); }
+    QAccessibleInterface* parent() const override { return control_; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
@@ -35,9 +37,9 @@ public:
         return t == QAccessible::Name ? text_ : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return textWindow_->rect(); }
+    QRect rect() const override { return control_->rect(); }
     QAccessible::Role role() const override { return QAccessible::Notification; }
-    // Not drawn apart from the text window: a review of the window's text passes it by.
+    // Not drawn apart from its control: a review of the window passes it by.
     QAccessible::State state() const override {
         QAccessible::State state;
         state.invisible = true;
@@ -45,15 +47,25 @@ public:
     }
 
 private:
-    QAccessibleInterface* textWindow_;
+    QAccessibleInterface* control_;
     QString text_;
 };
 
-// A control as its offer says; the text window's text is the text it shows.
+// What the text window offers a reader: the lines it shows, without the empty lines above the
+// first line of an event's text (which starts at the bottom), from where its text starts in the
+// label's own text.
+struct OfferedText {
+    QString text;
+    int start = 0;
+};
+
+// A control as its offer says. The text window is read-only text whose characters, rows and
+// positions are those drawn.
 class ControlAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ControlAccessible(ClickableWidget* control)
-        : QAccessibleWidget(control) {}
+        : QAccessibleWidget(control)
+        , toldName_(control->nameForReaders()) {}
     ~ControlAccessible() override {
         for (const QAccessible::Id announcement : announcements_) {
             QAccessible::deleteAccessibleInterface(announcement);
@@ -72,6 +84,19 @@ public:
         QAccessible::updateAccessibility(&shown);
     }
 
+    void tellIfNameChanged() {
+        const QString name = control()->nameForReaders();
+        if (name == toldName_) {
+            return;
+        }
+        toldName_ = name;
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+
+    // Until its text next changes, the text window offers an empty page.
+    void startPage() { pageStart_ = control()->shownText(); }
+
     QAccessible::Role role() const override {
         switch (control()->offer()) {
         case Offer::Button:
@@ -84,8 +109,14 @@ public:
         return QAccessible::Client;
     }
     QString text(QAccessible::Text t) const override {
-        QString found = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && found.isEmpty() ? control()->shownText() : found;
+        switch (t) {
+        case QAccessible::Name:
+            return control()->nameForReaders();
+        case QAccessible::Description:
+            return control()->descriptionForReaders();
+        default:
+            return QAccessibleWidget::text(t);
+        }
     }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
@@ -130,13 +161,14 @@ public:
             QAccessibleWidget::doAction(action);
         }
     }
-    // The text window's text: the lines it shows, one a line.
+
+    // The text window's text interface, over the offered text.
     QString text(int startOffset, int endOffset) const override {
-        return control()->shownText().mid(startOffset, endOffset - startOffset);
+        return offered().text.mid(startOffset, endOffset - startOffset);
     }
-    int characterCount() const override { return static_cast<int>(control()->shownText().size()); }
-    // The caret stands after the last line, so a reader starts there.
-    int cursorPosition() const override { return characterCount(); }
+    int characterCount() const override { return static_cast<int>(offered().text.size()); }
+    // The caret stands at the start, so that a reader's "say all" reads every line.
+    int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
     void selection(int, int* startOffset, int* endOffset) const override {
         *startOffset = *endOffset = 0;
@@ -145,21 +177,93 @@ public:
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    QRect characterRect(int offset) const override {
+        const OfferedText shown = offered();
+        if (offset < 0 || offset >= shown.text.size()) {
+            return QRect();
+        }
+        const QRect drawn = label()->characterRect(shown.start + offset);
+        return QRect(control()->mapToGlobal(drawn.topLeft()), drawn.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        const OfferedText shown = offered();
+        const int offset = label()->offsetAt(control()->mapFromGlobal(point)) - shown.start;
+        return offset >= 0 && offset < shown.text.size() ? offset : -1;
+    }
     void scrollToSubstring(int, int) override {}
     QString attributes(int, int* startOffset, int* endOffset) const override {
         *startOffset = 0;
         *endOffset = characterCount();
         return {};
     }
+    // Lines are the rows drawn; other boundaries as Qt finds them in the text.
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                         int* endOffset) const override {
+        if (boundary != QAccessible::LineBoundary) {
+            return QAccessibleTextInterface::textAtOffset(offset, boundary, startOffset, endOffset);
+        }
+        return row(offset, startOffset, endOffset);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                             int* endOffset) const override {
+        if (boundary != QAccessible::LineBoundary) {
+            return QAccessibleTextInterface::textBeforeOffset(offset, boundary, startOffset,
+                                                              endOffset);
+        }
+        row(offset, startOffset, endOffset);
+        return row(*startOffset - 1, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                            int* endOffset) const override {
+        if (boundary != QAccessible::LineBoundary) {
+            return QAccessibleTextInterface::textAfterOffset(offset, boundary, startOffset,
+                                                             endOffset);
+        }
+        row(offset, startOffset, endOffset);
+        if (*endOffset >= characterCount()) {
+            *startOffset = *endOffset = -1;
+            return QString();
+        }
+        return row(*endOffset, startOffset, endOffset);
+    }
 
 private:
     ClickableWidget* control() const { return static_cast<ClickableWidget*>(widget()); }
-    bool isTextWindow() const { return control()->offer() == Offer::TextWindow; }
+    Label* label() const { return qobject_cast<Label*>(widget()); }
+    bool isTextWindow() const {
+        return control()->offer() == Offer::TextWindow && label() != nullptr;
+    }
+
+    OfferedText offered() const {
+        const QString shown = control()->shownText();
+        if (pageStart_ && shown == *pageStart_) {
+            return {};
+        }
+        pageStart_.reset();
+        int start = 0;
+        while (start < shown.size() && shown.at(start) == QLatin1Char('\n')) {
+            ++start;
+        }
+        return {shown.mid(start), start};
+    }
+
+    // The drawn row holding an offset; empty, at -1, outside the text.
+    QString row(int offset, int* startOffset, int* endOffset) const {
+        const OfferedText shown = offered();
+        if (offset < 0 || offset > shown.text.size() || shown.text.isEmpty()) {
+            *startOffset = *endOffset = -1;
+            return QString();
+        }
+        const auto [rowStart, rowEnd] = label()->rowAround(shown.start + offset);
+        *startOffset = rowStart - shown.start;
+        *endOffset = rowEnd - shown.start;
+        return shown.text.mid(*startOffset, *endOffset - *startOffset);
+    }
 
     static constexpr std::size_t keptAnnouncements = 9;
     std::deque<QAccessible::Id> announcements_; // Qt's registry of interfaces owns them
+    QString toldName_;
+    mutable std::optional<QString> pageStart_; // the text shown when the page started
 };
 
 bool isDecoration(const QWidget* widget) {
@@ -210,6 +314,14 @@ QAccessibleInterface* accessibleControl(const QString& className, QObject* objec
     return nullptr;
 }
 
+// The control's interface while a screen reader listens; none otherwise.
+ControlAccessible* listened(ClickableWidget* control) {
+    if (!QAccessible::isActive() || control->offer() == Offer::Nothing) {
+        return nullptr;
+    }
+    return dynamic_cast<ControlAccessible*>(QAccessible::queryAccessibleInterface(control));
+}
+
 } // namespace
 
 void offerToAssistiveTechnology(QWidget* window) {
@@ -221,14 +333,21 @@ void offerToAssistiveTechnology(QWidget* window) {
     window->setProperty(offersControls, true);
 }
 
-void announce(ClickableWidget* textWindow, const QString& text) {
-    if (!QAccessible::isActive()) {
-        return;
-    }
-    auto* accessible =
-        dynamic_cast<ControlAccessible*>(QAccessible::queryAccessibleInterface(textWindow));
-    if (accessible != nullptr) {
+void announce(ClickableWidget* control, const QString& text) {
+    if (ControlAccessible* accessible = listened(control)) {
         accessible->announce(text);
+    }
+}
+
+void startPage(ClickableWidget* textWindow) {
+    if (ControlAccessible* accessible = listened(textWindow)) {
+        accessible->startPage();
+    }
+}
+
+void tellNameChanged(ClickableWidget* control) {
+    if (ControlAccessible* accessible = listened(control)) {
+        accessible->tellIfNameChanged();
     }
 }
 

@@ -14,8 +14,16 @@ class ClickableWidget;
 // window, before anything asks for the window's accessibility.
 void offerToAssistiveTechnology(QWidget* window);
 
-// What the text window announces for a screen reader to speak (a finished line): one
-// notification per call. Nothing is sent while no assistive technology listens.
-void announce(ClickableWidget* textWindow, const QString& text);
+// What a control announces for a screen reader to speak (a finished line, a choice, a picture's
+// description): one notification per call. Nothing is sent while no assistive technology
+// listens.
+void announce(ClickableWidget* control, const QString& text);
+
+// An event's page starts: until its text next changes (the first tick blanks it), the text
+// window offers screen readers an empty window, not the last event's text.
+void startPage(ClickableWidget* textWindow);
+
+// Tells screen readers the control's new name, when it has changed since they were last told.
+void tellNameChanged(ClickableWidget* control);
 
 } // namespace controls

@@ -1,14 +1,24 @@
 #include "controls/clickable_widget.h"
 
+#include "controls/accessibility.h"
 #include "controls/focus_mark.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace controls {
 
 void ClickableWidget::setOffer(Offer offer) {
     offer_ = offer;
     setFocusPolicy(offer == Offer::Nothing ? Qt::NoFocus : Qt::TabFocus);
+}
+
+QString ClickableWidget::nameForReaders() const {
+    return accessibleName().isEmpty() ? shownText() : accessibleName();
+}
+
+void ClickableWidget::nameMayHaveChanged() {
+    tellNameChanged(this);
 }
 
 void ClickableWidget::pressAndRelease() {
@@ -54,6 +64,12 @@ void ClickableWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void ClickableWidget::mouseDoubleClickEvent(QMouseEvent*) {
     leftDown_ = false;
+}
+
+void ClickableWidget::wheelEvent(QWheelEvent* event) {
+    if (event->angleDelta().y() > 0) {
+        Q_EMIT wheeledUp();
+    }
 }
 
 } // namespace controls

@@ -24,6 +24,10 @@ public:
     // Whether the control shows text (a label), and the text it shows, as a reader reads it.
     virtual bool showsText() const { return false; }
     virtual QString shownText() const { return {}; }
+    // What a screen reader says of the control: its accessible name, or else the text it shows;
+    // and its accessible description, which says what its keys do.
+    virtual QString nameForReaders() const;
+    virtual QString descriptionForReaders() const { return accessibleDescription(); }
 
     // What a left-button press and release on the control do, and a right-button press: the
     // ways in of the keyboard and of assistive technology. Like the mouse, they reach neither a
@@ -34,6 +38,8 @@ public:
 Q_SIGNALS:
     void pressed(int button);
     void clicked();
+    // The mouse wheel turned up (away from the player) over the control.
+    void wheeledUp();
 
 protected:
     bool event(QEvent* event) override;
@@ -41,6 +47,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // The second press of a double click is a double click, not a further press or click.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    // Tells screen readers that the name may have changed (a caption's new text, a picture).
+    void nameMayHaveChanged();
 
 private:
     bool leftDown_ = false;

@@ -32,6 +32,7 @@ void Label::setCaption(const QString& caption) {
     shownText_ = caption;
     shownText_.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     scheduleRepaint(laidOut_ ? layOut() : rect());
+    nameMayHaveChanged();
 }
 
 // The lines go down as QPainter::drawText() puts wrapped text: each line's top on a whole pixel,

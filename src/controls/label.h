@@ -52,6 +52,13 @@ public:
     };
     // The rows the caption would take in this label, laid out as it is drawn, without showing it.
     QList<Row> rowsOf(const QString& caption) const;
+    // Where the shown text is drawn, for readers that review it, in the label's coordinates: the
+    // rectangle of the character at an offset of shownText(); the offsets where the drawn row
+    // holding it starts and ends (a line wider than the label is drawn as several rows), its
+    // line break included; and the offset of the character at a point, -1 where there is none.
+    QRect characterRect(int offset);
+    std::pair<int, int> rowAround(int offset);
+    int offsetAt(const QPoint& point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +81,7 @@ private:
 
     QRect layOut();
     QRect layOutParagraphs(const QList<Paragraph>& before);
+    std::pair<const Paragraph*, int> paragraphAt(int offset);
     void forgetLayout();
     QFont layoutFont() const;
     QRect changedArea(const Paragraph* before, const Paragraph& after,

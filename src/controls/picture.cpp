@@ -1,6 +1,10 @@
 #include "controls/picture.h"
 
+#include "text/picture_description.h"
+
+#include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -36,7 +40,7 @@ bool Picture::load(const QString& path) {
         return false;
     }
     image_ = std::move(image);
-    fileName_ = path;
+    setFileName(path);
     scaleToSize();
     update();
     return true;
@@ -45,8 +49,50 @@ bool Picture::load(const QString& path) {
 void Picture::clear() {
     image_ = QImage();
     scaled_ = QPixmap();
-    fileName_.clear();
+    setFileName(QString());
     update();
+}
+
+void Picture::setFileName(const QString& path) {
+    fileName_ = path;
+    description_.reset();
+    nameMayHaveChanged();
+}
+
+QString Picture::description() const {
+    if (!description_) {
+        description_ = text::readPictureDescription(fileName_);
+    }
+    return *description_;
+}
+
+QString Picture::nameForReaders() const {
+    if (namedForItsPress()) {
+        return accessibleName();
+    }
+    if (!description().isEmpty()) {
+        return description();
+    }
+    QStringList words = {kind_, QFileInfo(fileName_).completeBaseName()};
+    words.removeAll(QString());
+    return words.join(QLatin1Char(' '));
+}
+
+QString Picture::descriptionForReaders() const {
+    if (!isEnabled()) {
+        return QString();
+    }
+    if (namedForItsPress() && !description().isEmpty()) {
+        return accessibleDescription() + QLatin1Char(' ') + description();
+    }
+    return accessibleDescription();
+}
+
+void Picture::changeEvent(QEvent* event) {
+    ClickableWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        nameMayHaveChanged();
+    }
 }
 
 void Picture::resizeEvent(QResizeEvent*) {

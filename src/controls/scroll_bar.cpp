@@ -1,5 +1,6 @@
 #include "controls/scroll_bar.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 
 namespace controls {
@@ -21,6 +22,14 @@ void ScrollBar::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QScrollBar::keyPressEvent(event);
+}
+
+void ScrollBar::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    QScrollBar::contextMenuEvent(event);
 }
 
 } // namespace controls

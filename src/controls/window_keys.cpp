@@ -44,6 +44,12 @@ void WindowKeys::bind(const QList<QKeyCombination>& keys, ClickableWidget* contr
     }
 }
 
+void WindowKeys::bind(const QList<QKeyCombination>& keys, const std::function<void()>& action) {
+    for (const QKeyCombination key : keys) {
+        actions_.emplace_back(key, action);
+    }
+}
+
 // The window sees a key press when the focused control left it, or when nothing has the focus.
 bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
@@ -66,12 +72,12 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
 
 bool WindowKeys::actOnFocused(const QWidget* window, QKeyCombination key) {
     auto* focused = qobject_cast<ClickableWidget*>(window->focusWidget());
-    if (focused == nullptr || focused->offer() != Offer::Button) {
+    if (focused == nullptr || focused->offer() == Offer::Nothing) {
         return false;
     }
     if (pressKeys().contains(key)) {
         focused->pressAndRelease();
-    } else if (rightPressKeys().contains(key)) {
+    } else if (rightPressKeys().contains(key) && focused->offer() == Offer::Button) {
         focused->pressRight();
     } else {
         return false;
@@ -84,6 +90,12 @@ bool WindowKeys::actOnBound(QKeyCombination key) {
         if (binding.key == key && binding.control && binding.control->isVisible() &&
             binding.control->isEnabled()) {
             act(binding.control, binding.act);
+            return true;
+        }
+    }
+    for (const auto& [bound, action] : actions_) {
+        if (bound == key) {
+            action();
             return true;
         }
     }

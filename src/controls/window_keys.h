@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 class QKeyEvent;
@@ -16,9 +18,10 @@ class ClickableWidget;
 
 // The keys of the game window: the keys that reach the window because no control took them (the
 // scroll bars keep theirs). The control with the focus takes the press keys as a left press and
-// release and the right-press keys as a right press when it offers a button; any other key, and
-// one the focused control does not take, goes to the first control bound to it that is shown and
-// enabled. Keys held down act once.
+// release when it offers a button or the text window, and the right-press keys as a right press
+// when it offers a button; any other key, and one the focused control does not take, goes to the
+// first control bound to it that is shown and enabled, or else to the action bound to it. Keys
+// held down act once.
 class WindowKeys : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +33,7 @@ public:
 
     explicit WindowKeys(QWidget* window);
     void bind(const QList<QKeyCombination>& keys, ClickableWidget* control, Act act);
+    void bind(const QList<QKeyCombination>& keys, const std::function<void()>& action);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +48,7 @@ private:
     bool actOnBound(QKeyCombination key);
 
     std::vector<Binding> bindings_;
+    std::vector<std::pair<QKeyCombination, std::function<void()>>> actions_;
 };
 
 } // namespace controls

@@ -1,4 +1,5 @@
 // A choice point: the two captions after the marker, shown in random order.
+#include "controls/accessibility.h"
 #include "controls/box.h"
 #include "controls/label.h"
 #include "controls/timer.h"
@@ -34,6 +35,8 @@ void Fom::Qstopn() {
         QstBak[i]->setBorderColor(colors::choiceBorder);
         QstBak[i]->setBackColor(colors::choiceFill);
     }
+    controls::announce(Lbl,
+                       QStringLiteral("問いです。答えはふたつ、1 か 2、または上下で選んで Return"));
     Qst[0]->setFocus(); // a keyboard player answers at once; a screen reader reads the caption
     scriptFile.close();
     host::trace(QStringLiteral("choice ") + choiceKeys[0] + QLatin1Char(' ') + choiceKeys[1]);

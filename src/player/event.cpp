@@ -1,10 +1,18 @@
 // Event start and end.
+#include "controls/accessibility.h"
+#include "controls/history.h"
 #include "controls/label.h"
 #include "controls/picture.h"
 #include "controls/timer.h"
 #include "host/log.h"
 #include "player/script_line.h"
+#include "story/scene_selector.h"
 #include "window/fom.h"
+
+#include <QAccessible>
+
+#include <algorithm>
+#include <utility>
 
 bool Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
     eventName = iventName;
@@ -24,6 +32,8 @@ bool Fom::IveStt(const QString& iventName, const QString& BMPFileName) {
     linePos = 0;
     scriptLine.clear();
     TimIve->setEnabled(true);
+    history_->markEvent();
+    controls::startPage(Lbl);
     Lbl->setFocus(); // the keys go to the text window while it types
     return true;
 }
@@ -32,6 +42,9 @@ void Fom::endEvent() {
     TimIve->setEnabled(false);
     scriptFile.close();
     host::trace(QStringLiteral("end ") + eventName);
+    if (eventName == story::endingEventName) {
+        controls::announce(Lbl, QStringLiteral("物語のおわり"));
+    }
     Form_Activate();
     // The title picture takes the focus from the text window, so that a screen reader announces
     // it. At start-up the focus stays on the scene selector.
@@ -43,10 +56,29 @@ void Fom::endEvent() {
 bool Fom::showPicture(const QString& name) {
     const QString path = dat2Path + name + QStringLiteral(".bmp");
     if (Img->load(path)) {
+        toDescribe(Img);
         return true;
     }
     host::contentWarning(QStringLiteral("cannot read the picture ") + path);
     return false;
+}
+
+// A screen reader hears what the story's author wrote of the pictures shown, and nothing where
+// the author wrote nothing. New pictures are described once, before the first line typed over
+// them, the scene's before the face's, so that a picture replaced at once goes unsaid.
+void Fom::toDescribe(controls::Picture* picture) {
+    if (std::find(picturesToDescribe_.begin(), picturesToDescribe_.end(), picture) ==
+        picturesToDescribe_.end()) {
+        picturesToDescribe_.push_back(picture);
+    }
+}
+
+void Fom::describeNewPictures() {
+    for (controls::Picture* picture : std::exchange(picturesToDescribe_, {})) {
+        if (QAccessible::isActive() && picture->isVisible() && !picture->description().isEmpty()) {
+            controls::announce(picture, picture->description());
+        }
+    }
 }
 
 // Reads the next script line into scriptLine. The first line of a script that cannot be shown as

@@ -1,5 +1,6 @@
 // The typing timer: one character per tick, the next line at each line's end.
 #include "controls/accessibility.h"
+#include "controls/history.h"
 #include "controls/label.h"
 #include "controls/scroll_bar.h"
 #include "controls/timer.h"
@@ -44,6 +45,8 @@ void Fom::TimIve_Timer() {
     if (host::traceEnabled()) {
         host::trace(QStringLiteral("line ") + scriptLine);
     }
+    describeNewPictures();
+    history_->addLine(scriptLine);
     drawTextWindow();
 }
 

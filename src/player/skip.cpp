@@ -1,5 +1,6 @@
 // A click on the text window skips the rest of the event's text, up to its choice or its end.
 #include "controls/accessibility.h"
+#include "controls/history.h"
 #include "controls/label.h"
 #include "host/log.h"
 #include "player/script_line.h"
@@ -21,9 +22,15 @@ void Fom::Lbl_Click() {
     while (!scriptFile.atEnd()) {
         Lbl->setCaption(skipMessage);
         readScriptLine();
-        if (player::classifyLine(scriptLine) == player::LineKind::ChoiceMarker) {
+        switch (player::classifyLine(scriptLine)) {
+        case player::LineKind::ChoiceMarker:
             Qstopn();
             return;
+        case player::LineKind::Text:
+            history_->addLine(scriptLine); // the lines passed over can be read there
+            break;
+        case player::LineKind::Picture:
+            break;
         }
     }
     endEvent();

@@ -47,5 +47,6 @@ void Fom::showFace(int character) {
         return;
     }
     ImgFce->show();
+    toDescribe(ImgFce);
     host::trace(QStringLiteral("face ") + QString::number(character));
 }

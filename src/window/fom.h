@@ -42,6 +42,7 @@
 
 namespace controls {
 class Box;
+class History;
 class Label;
 class MessageBox;
 class Picture;
@@ -165,6 +166,8 @@ private:
     void setFontSize(QWidget* control, int points);
     bool showTitlePicture();
     bool showPicture(const QString& name);
+    void toDescribe(controls::Picture* picture);
+    void describeNewPictures();
     void showPictureLine(const QString& line);
     void endEvent();
     void readScriptLine();
@@ -178,10 +181,12 @@ private:
     host::HostFacts& host_;
     host::RandomSource& random_;
     controls::MessageBox& messageBox_;
+    controls::History* history_ = nullptr; // every line of this run, opened by H
     std::vector<std::pair<QWidget*, window::UnitRect>> placements_;
     QSize outerSize_;
     bool activated_ = false;
     bool startupFailed_ = false;
     bool painted_ = false;
     bool scriptReported_ = false;
+    std::vector<controls::Picture*> picturesToDescribe_; // new pictures, described at the next line
 };

@@ -1,5 +1,6 @@
 // The controls' own rules: presses and clicks, plain text drawn where it changed, pictures that
-// look the same when disabled, and timers.
+// look the same when disabled, timers, and a history of bounded size.
+#include "controls/history.h"
 #include "controls/label.h"
 #include "controls/picture.h"
 #include "controls/timer.h"
@@ -201,6 +202,23 @@ private Q_SLOTS:
         QTRY_COMPARE(ticks.count(), 5);
         QVERIFY(clock.elapsed() >= 500);
         QVERIFY(shortSlackTicks.count() <= 5);
+    }
+
+    // The history keeps the last 10,000 lines of a run, the oldest dropped; an empty line adds
+    // nothing.
+    void historyKeepsTheLastTenThousandLines() {
+        QWidget window;
+        controls::History history(&window);
+        history.markEvent();
+        for (int i = 1; i <= 10000; ++i) {
+            history.addLine(QString::number(i));
+        }
+        history.addLine(QString());
+        const QAbstractItemModel* lines = history.model();
+        QCOMPARE(lines->rowCount(), 10000);
+        QCOMPARE(lines->index(0, 0).data().toString() + " " +
+                     lines->index(9999, 0).data().toString(),
+                 "1 10000");
     }
 };
 

@@ -1,19 +1,27 @@
 // The keyboard, with real key events on the real window: a key reaches the handlers a click
-// reaches, in the same order, so a play by keys leaves the trace the mouse leaves.
+// reaches, in the same order, so a play by keys leaves the trace the mouse leaves. Keys bound to
+// a hidden control do nothing; the history opens over the game and gives the keys back.
 #include "controls/label.h"
 #include "controls/picture.h"
 #include "controls/scroll_bar.h"
 #include "support/game_fixture.h"
 
 #include <QKeySequence>
+#include <QListView>
 #include <QTest>
 
 namespace {
 
-const QStringList names = {"Img", "ImgFce", "Lbl", "Qst0", "Qst1", "Hscl"};
+const QStringList names = {"Img", "ImgFce", "Lbl", "Qst0", "Qst1", "Hscl", "HsclTim"};
 
 QList<QWidget*> controls(const Fom& f) {
-    return {f.Img, f.ImgFce, f.Lbl, f.Qst[0], f.Qst[1], f.Hscl};
+    return {f.Img, f.ImgFce, f.Lbl, f.Qst[0], f.Qst[1], f.Hscl, f.HsclTim};
+}
+
+// The line selected in the open history, as a screen reader reads it.
+QString history() {
+    const auto* list = qobject_cast<QListView*>(QApplication::activePopupWidget());
+    return list ? " history=" + list->currentIndex().data(Qt::AccessibleTextRole).toString() : "";
 }
 
 // Whether white, the focus mark's, shows on a control: nothing else there is white.
@@ -25,9 +33,9 @@ bool marked(Fom& fom, const QWidget* control) {
     return std::find(pixels, pixels + count, qRgb(255, 255, 255)) != pixels + count;
 }
 
-// Steps, then keys ("Return Shift+Tab 2", "Return!" held down) to the focused control and clicks
-// ("Img Qst1:r"):
-// what followed, as the short trace, and "@" the control with the focus, "*" if it is marked.
+// Steps, then keys ("Return Shift+Tab 2", "Return!" held down) to the focused control, clicks
+// ("Img Qst1:r") and the wheel turned up ("Lbl:w"): what followed, as the short trace, "@" the
+// control with the game's focus, "*" if it is marked, and the line selected in the history.
 QString play(const QString& setup, const QString& actions) {
     GameFixture game;
     game.content.writeStory();
@@ -40,18 +48,27 @@ QString play(const QString& setup, const QString& actions) {
         const qsizetype control = names.indexOf(action.section(':', 0, 0));
         const QKeyCombination key = QKeySequence::fromString(QString(action).remove('!'))[0];
         QKeyEvent held(QEvent::KeyPress, key.key(), key.keyboardModifiers(), QString(), true);
-        if (control >= 0) {
+        QWheelEvent up({5, 5}, {5, 5}, {}, {0, 120}, {}, {}, Qt::NoScrollPhase, false);
+        QWidget* keyed = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                           : fom.focusWidget();
+        if (action.endsWith(":w")) {
+            QApplication::sendEvent(controls(fom).at(control), &up);
+        } else if (control >= 0 && QApplication::activePopupWidget()) { // the window's way
+            const QWidget* target = controls(fom).at(control);
+            QTest::mouseClick(fom.windowHandle(), Qt::LeftButton, {},
+                              target->mapTo(&fom, target->rect().center()));
+        } else if (control >= 0) {
             QTest::mouseClick(controls(fom).at(control),
                               action.endsWith(":r") ? Qt::RightButton : Qt::LeftButton);
         } else if (action.endsWith('!')) { // a key held down
-            QApplication::sendEvent(fom.focusWidget(), &held);
+            QApplication::sendEvent(keyed, &held);
         } else {
-            QTest::keyClick(fom.focusWidget(), key.key(), key.keyboardModifiers());
+            QTest::keyClick(keyed, key.key(), key.keyboardModifiers());
         }
     }
     const qsizetype focus = controls(fom).indexOf(fom.focusWidget());
     const bool mark = focus < names.indexOf("Hscl") && marked(fom, fom.focusWidget());
-    return game.shortTrace(from) + " @" + names.value(focus) + (mark ? "*" : "");
+    return game.shortTrace(from) + " @" + names.value(focus) + (mark ? "*" : "") + history();
 }
 
 } // namespace
@@ -80,8 +97,15 @@ private Q_SLOTS:
         row("title: context-menu key", "", "Menu", "Img:r", "event end - @Lbl*");
         row("title: Shift+F10", "", "Shift+F10", "", "event end - @Lbl*");
         row("title: the selector keeps its keys", "", "Right", "", "selector 2 | se2 @Hscl");
+        row("title: the selector keeps PageUp", "", "PgUp", "", "selector 0 | se2 @Hscl");
+        row("title: H opens the history from the selector", "", "H", "", " @Hscl history=");
+        row("credits: Return skips them", "pright", "Return", "Lbl",
+            "skip | end end | title @Img*");
         row("title returns: its picture takes the focus", "e:end t9", "", "", " @Img");
         row("typing: Space", "pleft", "Space", "Lbl", "skip | se2 | choice a b @Qst0*");
+        row("typing: 1, 2, Up and Down do nothing", "pleft", "1 2 Up Down", "", " @Lbl");
+        row("typing: the lines skipped are in the history", "w:zoa:一/二/三/>/A/B pleft t2",
+            "Space H Up", "", "skip | se2 | choice a b @Qst0* history=二");
         row("choice: Return on the upper caption", choice, "Return", "Qst0", answer0);
         row("choice: 2", choice, "2", "Qst1", answer1);
         row("choice: 1", choice, "1", "", answer0);
@@ -89,6 +113,16 @@ private Q_SLOTS:
         row("choice: Down, Return", choice, "Down Return", "", answer1);
         row("choice: Tab, Space", choice, "Tab Space", "", answer1);
         row("choice: Down, Up, Return", choice, "Down Up Return", "", answer0);
+        row("choice: Return on the speed slider does nothing", choice, "Shift+Tab Return", "",
+            " @HsclTim");
+        row("history: H, then up to the mark of the last event", choice + " a0 t7", "H Up", "",
+            " @Lbl* history=場面のはじまり");
+        row("history: Up to a line long gone from the window", choice + " a0 t7", "H Up Up", "",
+            " @Lbl* history=zoa");
+        row("history: Escape gives the keys back", choice, "H Escape 1", "", answer0);
+        row("history: PageDown on the last line closes it", choice, "PgUp PgDown", "", " @Qst0*");
+        row("history: the wheel over the text window", choice, "Lbl:w", "", " @Qst0 history=zoa");
+        row("history: a click outside only closes it", "", "H Img", "", " @Hscl");
         row("face: Shift+Tab, Return", choice + " a0", "Shift+Tab Return", "ImgFce",
             "message 小さな金魚\r\nワタシノ小鳥\r\n翼を折って\r\nもう飛び立たない @ImgFce*");
         row("choice: the mark on the pressed look", choice, "Qst1:r Down", "", " @Qst1*");

@@ -30,7 +30,7 @@ QString stacking(const Fom& fom) {
                                    fom.Qst[0], fom.QstBak[1], fom.Qst[1], fom.Hscl, fom.HsclTim};
     QStringList found;
     for (QObject* child : fom.children()) {
-        if (auto* widget = qobject_cast<QWidget*>(child)) {
+        if (auto* widget = qobject_cast<QWidget*>(child); widget && !widget->isWindow()) {
             found << QString::number(order.indexOf(widget));
         }
     }
