@@ -150,7 +150,7 @@ private:
     QHash<QPair<QString, QString>, Agedge_t*> nextMeetings_; // by the boxes' names
 };
 
-// The title, whose presses start the opening and the credits, and any scene's choice.
+// The title, whose presses start the opening and the credits.
 void MapBuilder::addTitle(const QList<MapBox>& opening) {
     Agnode_t* title = node(graph_, QStringLiteral("title"));
     set(title, "label", QStringLiteral("title\\npicture opn"));
@@ -158,8 +158,6 @@ void MapBuilder::addTitle(const QList<MapBox>& opening) {
     for (qsizetype i = 0; i < opening.size(); ++i) {
         lead(graph_, title, place(graph_, opening[i]), presses.value(i));
     }
-    choice_ = addHeading(graph_, QStringLiteral("choice"), QStringLiteral("any scene's\\nchoice"));
-    columns_[openingColumn].append(choice_);
 }
 
 void MapBuilder::addRow(const MapRow& row) {
@@ -185,12 +183,16 @@ void MapBuilder::addRow(const MapRow& row) {
 }
 
 // The scenes an answer draw leads to, under a heading: the answer scenes in a row for each
-// answer's key, and the ending, which the fifth answer "a" leads to instead.
+// answer's key, and the ending, which the fifth answer "a" leads to instead. Any scene's choice
+// stands in their group, so that the arrows from it and their labels stay inside it, clear of
+// its border.
 void MapBuilder::addAnswers(const QList<MapBox>& answers, const QList<MapBox>& endings) {
     Agraph_t* cluster = subgraph(graph_, QStringLiteral("cluster_answers"));
     columns_[openingColumn].append(
         addHeading(cluster, QStringLiteral("answer scenes"),
                    QStringLiteral("answer scenes,\\neach with\\nthe picture\\nof its name")));
+    choice_ = addHeading(cluster, QStringLiteral("choice"), QStringLiteral("any scene's\\nchoice"));
+    columns_[openingColumn].append(choice_);
     for (const QLatin1String& key : story::answerKeys) {
         const QString rowName = QStringLiteral("cluster_answer_") + key;
         Agraph_t* row = subgraph(cluster, rowName);
