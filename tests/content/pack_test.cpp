@@ -510,6 +510,10 @@ private Q_SLOTS:
         row({"pictures/face.png"}, "not a picture\n", picture, {});
         row({"face.jpg"}, "", picture, {});
         row({"face.bmp"}, "BM\x36\x00\x00\x00", picture, {});
+        row({"pictures/huge.png"},
+            QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200001f4000001f40080200000089933a"
+                                "a3000000004944415435af061e0000000049454e44ae426082"),
+            picture + ": 8000×8000 pixels, more than the game reads", {});
         row({"sounds/click.wav"}, "RIFF\4\0\0\0WAVE", sound, {});
         row({"sounds/bgm.ogg"}, "not a sound\n", sound, {});
         row({"se2.flac"}, "", sound, {});

@@ -62,6 +62,17 @@ QString cannotRead(const QString& why) {
 QString writePictureAsBmp(const QString& path, QIODevice& out) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
+    // The game reads the BMP written at 4 bytes a pixel, within Qt's allocation limit: a larger
+    // picture is refused by its header's size, before any of it is read.
+    const QSize size = reader.size();
+    const qint64 limit = qint64{QImageReader::allocationLimit()} << 20;
+    if (size.isValid() && limit > 0 && qint64{size.width()} * size.height() * 4 > limit) {
+        return QStringLiteral("cannot be read as a picture: %1×%2 pixels, more than the game reads "
+                              "(%3 MB at 4 bytes a pixel)")
+            .arg(size.width())
+            .arg(size.height())
+            .arg(QImageReader::allocationLimit());
+    }
     const QImage image = reader.read();
     if (image.isNull()) {
         return QStringLiteral("cannot be read as a picture: ") + reader.errorString();

@@ -11,8 +11,8 @@ namespace content {
 // what is read stays bounded.
 
 // Any picture Qt reads, as an uncompressed 24-bit BMP of the same size; transparent parts are
-// laid on white and an animation gives its first frame. Qt's allocation limit bounds the picture
-// read, as it bounds the game's.
+// laid on white and an animation gives its first frame. A picture larger than the game reads
+// (Qt's allocation limit at 4 bytes a pixel) is refused by the size its header tells.
 QString writePictureAsBmp(const QString& path, QIODevice& out);
 
 // Any sound libsndfile reads (WAV, Ogg Vorbis, FLAC, ...), as a 16-bit PCM WAV file with the same
