@@ -128,6 +128,8 @@ private Q_SLOTS:
             {"story/char21.txt:2:1: error: |not UTF-8"});
         row("picture missing", "-pictures/char3.png", {},
             {"pictures/char3.png: error: |81.41% of stories"});
+        row("picture named amiss", "pictures/a_1.png>pictures/A_1.png", {},
+            {"pictures/a_1.png: error: |59.04% of stories; pictures/A_1.png is there"});
         row("script missing", "-story/char25.txt", {},
             {"story/char25.txt: error: |13.10% of stories"});
         row("long play's script missing", "-story/char315.txt", {},

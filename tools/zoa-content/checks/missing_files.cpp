@@ -67,15 +67,33 @@ QString scriptMessage(const MissingFile& missing, const ContentFolder& folder,
     return message;
 }
 
-QString pictureMessage(const MissingFile& missing) {
+// The pictures in dat2/, by name.
+QStringList pictureNames(const ContentFolder& folder) {
+    QStringList names;
+    for (const QString& file :
+         QDir(folder.dat2).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name)) {
+        names.append(QFileInfo(file).completeBaseName());
+    }
+    return names;
+}
+
+QString pictureMessage(const MissingFile& missing, const ContentFolder& folder,
+                       const QStringList& pictures) {
     const QString name = QFileInfo(missing.path).completeBaseName();
     const QString shown = missing.role == QLatin1String("face picture")
                               ? QStringLiteral("shown with event")
                               : QStringLiteral("shown when event");
     const QString starts =
         missing.role == QLatin1String("face picture") ? QString() : QStringLiteral(" starts");
-    return QStringLiteral("missing %1 \"%2\", %3 \"%4\"%5, %6")
-        .arg(missing.role, name, shown, missing.event, starts, reachedText(missing));
+    QString message =
+        QStringLiteral("missing %1 \"%2\", %3 \"%4\"%5, %6")
+            .arg(missing.role, name, shown, missing.event, starts, reachedText(missing));
+    const QString near = nearestName(name, pictures);
+    if (!near.isEmpty()) {
+        message +=
+            QStringLiteral("; %1 is there: misnamed?").arg(folder.named(folder.picture(near)));
+    }
+    return message;
 }
 
 } // namespace
@@ -119,11 +137,12 @@ QList<MissingFile> missingFiles(const ContentFolder& folder, const StoryFigures&
 QList<Diagnostic> checkMissingFiles(const ContentFolder& folder, const StoryFigures& figures,
                                     const SimulationResult* simulated) {
     const QStringList unplayed = unplayedEvents(folder);
+    const QStringList pictures = pictureNames(folder);
     QList<Diagnostic> diagnostics;
     for (const MissingFile& missing : missingFiles(folder, figures)) {
         QString message = missing.role == QLatin1String("script")
                               ? scriptMessage(missing, folder, unplayed)
-                              : pictureMessage(missing);
+                              : pictureMessage(missing, folder, pictures);
         if (simulated != nullptr && !isTitleEvent(missing.event)) {
             message += QStringLiteral(" (in %1 of %2 simulated stories)")
                            .arg(simulated->reached.value(missing.event))
