@@ -1,25 +1,18 @@
 // Fuzz target: any bytes as a script file, read line by line, decoded and classified as the
 // player does. Checks that whatever decodes cleanly encodes back.
+#include "fuzz_input.h"
 #include "player/script_line.h"
 #include "text/cp932.h"
 #include "text/script_file.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir dir;
-    static const QString path = dir.filePath(QStringLiteral("script.txt"));
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            return 0;
-        }
-        file.write(bytes);
+    const QString path = writeFuzzInput(data, size, QStringLiteral("script.txt"));
+    if (path.isEmpty()) {
+        return 0;
     }
     text::ScriptFile script;
     if (!script.open(path)) {
