@@ -6,11 +6,6 @@
 
 namespace text {
 
-namespace {
-// A description is a sentence or two; a larger file is read no further.
-constexpr qint64 longestDescription = 4096;
-} // namespace
-
 QString descriptionPath(const QString& picturePath) {
     const QFileInfo picture(picturePath);
     return picture.path() + QLatin1Char('/') + picture.completeBaseName() +

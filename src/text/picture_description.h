@@ -10,10 +10,14 @@ namespace text {
 // and empty lines left out, are read as one text.
 inline constexpr char descriptionSuffix[] = ".description";
 
+// A description is a sentence or two; a larger file is read no further.
+inline constexpr qint64 longestDescription = 4096;
+
 // The description file that belongs to a picture file.
 QString descriptionPath(const QString& picturePath);
 
-// The description of a picture file, read from its first 4,096 bytes; empty when there is none.
+// The description of a picture file, read from its first longestDescription bytes; empty when
+// there is none.
 QString readPictureDescription(const QString& picturePath);
 
 } // namespace text

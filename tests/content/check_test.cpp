@@ -127,9 +127,15 @@ private Q_SLOTS:
         row("source in no encoding known", script21, "ok\n\xFF\xFE bad\n>\nyes\nno\n",
             {"story/char21.txt:2:1: error: |not UTF-8"});
         row("picture missing", "-pictures/char3.png", {},
-            {"pictures/char3.png: error: |81.41% of stories"});
+            {"pictures/char3.description: warning: |no picture \"char3\"",
+             "pictures/char3.png: error: |81.41% of stories"});
+        row("picture without description", "-pictures/char2.description", {},
+            {"pictures/char2.description: note: |picture \"char2\" has no description"});
+        row("description in Shift-JIS", "pictures/char2.description", "\x89\xCE\x82\xCC\x8B\xB4",
+            {"pictures/char2.description: warning: |saved as Shift-JIS"});
         row("picture named amiss", "pictures/a_1.png>pictures/A_1.png", {},
-            {"pictures/a_1.png: error: |59.04% of stories; pictures/A_1.png is there"});
+            {"pictures/a_1.description: warning: |did you mean \"A_1\"?",
+             "pictures/a_1.png: error: |59.04% of stories; pictures/A_1.png is there"});
         row("script missing", "-story/char25.txt", {},
             {"story/char25.txt: error: |13.10% of stories"});
         row("long play's script missing", "-story/char315.txt", {},
@@ -150,7 +156,15 @@ private Q_SLOTS:
         row("line longer than the longest", dat1, QByteArray(32767, 'x') + choice,
             {"dat1/char21.txt:1: warning: |longer than 32766",
              "dat1/char21.txt:1: warning: |cut at its right edge"});
-        row("title picture", "-dat2/opn.bmp", {}, {"dat2/opn.bmp: error: |the title picture"});
+        row("title picture", "-dat2/opn.bmp", {},
+            {"dat2/opn.bmp: error: |the title picture",
+             "dat2/opn.description: warning: |no picture \"opn\""});
+        row("face without description", "-dat2/3.description", {},
+            {"dat2/3.description: note: |whose face it is"});
+        row("description named with the picture's suffix", "dat2/char2.png.description", "橋",
+            {"dat2/char2.png.description: warning: |name it char2.description"});
+        row("description longer than the game reads", "dat2/char2.description",
+            QString(1366, u'橋').toUtf8(), {"dat2/char2.description: warning: |4096 bytes"});
         row("unused picture that is no picture", "dat2/old.bmp", "",
             {"dat2/old.bmp: error: |not a picture the game can read"});
         row("sound cut off after its header", "dat2/se2.wav",

@@ -1,9 +1,12 @@
 // zoa-content new: a new story's sources pack into a game folder that check finds clean and
-// whose scenes play to their choice or back to the title; a folder that already holds anything is
-// left as it was.
+// whose scenes play to their choice or back to the title, every picture described; a folder that
+// already holds anything is left as it was.
+#include "controls/picture.h"
 #include "pack/script_pack.h"
 #include "support/game_fixture.h"
 #include "support/tool_run.h"
+#include "text/picture_description.h"
+#include "window/fom.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -69,6 +72,12 @@ private Q_SLOTS:
         QVERIFY2(happened.filter(QStringLiteral("warning")).isEmpty(),
                  qPrintable(happened.join(QLatin1Char('\n'))));
         QVERIFY2(game.state().startsWith(ending), qPrintable(game.state()));
+        // Every picture shown is described, a face first by whose face it is.
+        QVERIFY(!game.fom().Img->description().isEmpty());
+        if (event.startsWith("char")) {
+            const QString face = text::readPictureDescription(game_ + "/dat2/" + event[4] + ".bmp");
+            QVERIFY2(face.startsWith(QString("人物 ") + event[4] + " の顔"), qPrintable(face));
+        }
     }
 
     // The folder named, and what the row makes in the scratch folder before the command runs:

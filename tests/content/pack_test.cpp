@@ -157,6 +157,8 @@ void makeSource(const QString& path) {
         QVERIFY(writeTone(path, format, 22050, 1));
     } else if (QImageWriter::supportedImageFormats().contains(suffix.toLatin1())) {
         QVERIFY(quarteredPicture({8, 8}, QImage::Format_RGB32).save(path));
+    } else if (suffix == QLatin1String("description")) {
+        writeBytes(path, "駅の\r\nホーム。 \n");
     } else {
         writeBytes(path, "anything\n");
     }
@@ -287,6 +289,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("gone");
         QTest::newRow("a source deleted") << "-a_0.txt" << 0L << ""
                                           << "" << QStringList{"dat1/a_0.txt"};
+        QTest::newRow("a description deleted") << "-opn.description" << 0L << ""
+                                               << "" << QStringList{"dat2/opn.description"};
         QTest::newRow("a write that fails")
             << "zoa.txt" << 100L << ""
             << "<G>/dat2/opn.bmp: error: cannot write: File too large\n"
@@ -308,7 +312,7 @@ private Q_SLOTS:
         QFETCH(QString, report);
         QFETCH(QStringList, gone);
         Folders folders;
-        for (const char* name : {"zoa.txt", "a_0.txt", "opn.png"}) {
+        for (const char* name : {"zoa.txt", "a_0.txt", "opn.png", "opn.description"}) {
             makeSource(folders.source(name));
         }
         QCOMPARE(packStory(folders).exitCode, 0);
@@ -504,6 +508,12 @@ private Q_SLOTS:
         row({"B_2.TXT"}, {}, "", {"dat1/B_2.txt"});
         row({"pictures/train.station.png"}, {}, "", {"dat2/train.station.bmp"});
         row({"sounds/se2.ogg", "opn.jpg"}, {}, "", {"dat2/opn.bmp", "dat2/se2.wav"});
+        row({"pictures/train.png", "pictures/train.description"}, {}, "",
+            {"dat2/train.bmp", "dat2/train.description"});
+        row({"bridge.description"}, {},
+            "%1: warning: describes no picture: there is no picture "
+            "\"bridge\"\n",
+            {"dat2/bridge.description"});
 
         const QString picture = "%1: error: cannot be read as a picture";
         const QString sound = "%1: error: cannot be read as a sound";
@@ -550,6 +560,11 @@ private Q_SLOTS:
         QStringList expected = QStringList{"dat1/zoa.txt"} + packed;
         expected.sort();
         QCOMPARE(filesUnder(folders.game()), failed ? QStringList() : expected);
+        // A description is carried byte for byte.
+        for (const QString& path : paths.filter(QRegularExpression("\\.description$"))) {
+            QCOMPARE(readBytes(folders.game() + "/dat2/" + QFileInfo(path).fileName()),
+                     readBytes(path));
+        }
     }
 };
 

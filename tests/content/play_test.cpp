@@ -152,6 +152,8 @@ private Q_SLOTS:
         row("another scene's script", "story/char35.txt", "rename", "char35 0 0 0 6 0 | 0");
         row("the ending's script", "story/name_end.txt", "rename", "name_end 0 0 0 0 0 | 5");
         row("a picture", "pictures/char0.bmp", "rename", "char04 4 4 2 5 1 | 0");
+        row("a picture's description", "pictures/char0.description", "in place",
+            "char04 4 4 2 5 1 | 0");
         row("notes beside the story", "notes.md", "rename", "");
     }
     void savedFileReplaysItsScene() {

@@ -13,6 +13,7 @@ cmake --install "$build" --prefix "$prefix" > /dev/null
 
 for path in lib/zoa/zoa bin/zoa-content share/games/zoa/dat1/zoa.txt \
     share/games/zoa/demo/story/zoa.txt share/games/zoa/demo/pictures/opn.bmp \
+    share/games/zoa/demo/pictures/opn.description \
     share/games/zoa/demo/sounds/bgm.wav \
     share/applications/org.zoagame.Zoa.desktop share/metainfo/org.zoagame.Zoa.metainfo.xml \
     share/icons/hicolor/32x32/apps/zoa.png share/icons/hicolor/256x256/apps/zoa.png \
@@ -26,6 +27,7 @@ games/zoa ../lib/zoa/zoa
 lib/zoa/dat1 ../../share/games/zoa/dat1
 lib/zoa/dat2 ../../share/games/zoa/dat2
 share/games/zoa/dat2/opn.bmp ../demo/pictures/opn.bmp
+share/games/zoa/dat2/opn.description ../demo/pictures/opn.description
 share/games/zoa/dat2/bgm.wav ../demo/sounds/bgm.wav
 ROWS
 # The pictures and sounds are installed once: the game's dat2/ holds links only.

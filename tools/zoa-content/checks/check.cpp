@@ -3,6 +3,7 @@
 #include "checks/content_folder.h"
 #include "checks/media_checks.h"
 #include "checks/missing_files.h"
+#include "checks/picture_descriptions.h"
 #include "checks/picture_shapes.h"
 #include "checks/script_checks.h"
 #include "figures/figure_text.h"
@@ -41,10 +42,11 @@ QList<Diagnostic> checkContent(const ContentFolder& folder, const CheckOptions& 
     diagnostics += scripts.diagnostics;
     diagnostics += checkFixedFiles(folder);
     diagnostics += checkPictures(folder, scripts.pictures);
+    const QMap<QString, bool> shown = shownPictures(folder, storyFigures(), scripts.pictures);
     if (options.windows != nullptr) {
-        diagnostics +=
-            checkPictureShapes(folder, storyFigures(), scripts.pictures, *options.windows);
+        diagnostics += checkPictureShapes(shown, *options.windows);
     }
+    diagnostics += checkDescriptions(folder, shown);
     if (sounds != nullptr) {
         diagnostics += checkSounds(folder, *sounds);
     }
@@ -60,6 +62,7 @@ QList<Diagnostic> checkStory(const StoryContent& content, const CheckOptions& op
     }
     ContentFolder folder(content.gameFolder());
     folder.named = [&content](const QString& path) { return content.authorPath(path); };
+    folder.packed = content.fromSources();
     for (Diagnostic checked : checkContent(folder, options, sounds)) {
         checked.file = content.authorPath(checked.file);
         diagnostics.append(checked);

@@ -14,6 +14,8 @@ struct ContentFolder {
     QString dat1;
     QString dat2;
     std::function<QString(const QString&)> named = [](const QString& path) { return path; };
+    // Packed from a story's sources, whose pack told what the sources' own bytes hold.
+    bool packed = false;
 
     explicit ContentFolder(const QString& folder)
         : dat1(QDir(folder).filePath(QStringLiteral("dat1")))

@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QImageReader>
-#include <QMap>
 
 #include <cmath>
 
@@ -40,31 +39,36 @@ QString shapeProblem(const QSize& picture, const Place& place, int screenHeight)
 
 } // namespace
 
-QList<Diagnostic> checkPictureShapes(const ContentFolder& folder, const StoryFigures& figures,
-                                     const QStringList& named, const GameWindows& windows) {
-    const GameWindows::Window& largest = windows.windows().back();
-    const Place main{QStringLiteral("main picture"), largest.fom->Img->size()};
-    const Place face{QStringLiteral("face picture"), largest.fom->ImgFce->size()};
-    QMap<QString, const Place*> placeOf; // each picture file, with where it is shown
-    placeOf.insert(folder.picture(QStringLiteral("opn")), &main);
+QMap<QString, bool> shownPictures(const ContentFolder& folder, const StoryFigures& figures,
+                                  const QStringList& named) {
+    QMap<QString, bool> shown;
+    shown.insert(folder.picture(QStringLiteral("opn")), false);
     for (const QString& path : named) {
-        placeOf.insert(path, &main);
+        shown.insert(path, false);
     }
     for (const EventFigures& figure : figures.events) {
         if (severityWhenMissing(figure)) {
             if (!figure.event.picture.isEmpty()) {
-                placeOf.insert(folder.picture(figure.event.picture), &main);
+                shown.insert(folder.picture(figure.event.picture), false);
             }
             if (!figure.event.face.isEmpty()) {
-                placeOf.insert(folder.picture(figure.event.face), &face);
+                shown.insert(folder.picture(figure.event.face), true);
             }
         }
     }
+    return shown;
+}
+
+QList<Diagnostic> checkPictureShapes(const QMap<QString, bool>& shown, const GameWindows& windows) {
+    const GameWindows::Window& largest = windows.windows().back();
+    const Place main{QStringLiteral("main picture"), largest.fom->Img->size()};
+    const Place face{QStringLiteral("face picture"), largest.fom->ImgFce->size()};
     QList<Diagnostic> diagnostics;
-    for (auto it = placeOf.cbegin(); it != placeOf.cend(); ++it) {
+    for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
         const QSize size = QFileInfo(it.key()).isFile() ? QImageReader(it.key()).size() : QSize();
-        const QString problem =
-            size.isEmpty() ? QString() : shapeProblem(size, **it, largest.screenHeight);
+        const QString problem = size.isEmpty()
+                                    ? QString()
+                                    : shapeProblem(size, *it ? face : main, largest.screenHeight);
         if (!problem.isEmpty()) {
             diagnostics.append({it.key(), 0, 0, problem, Severity::Warning});
         }

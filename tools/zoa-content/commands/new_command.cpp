@@ -41,7 +41,8 @@ const Command newCommand = {
     "new", "FOLDER",
     "writes the sources of a story that plays at once into FOLDER, which must be new or empty:\n"
     "      README.txt, a UTF-8 script in story/ for every event normal play reaches, a picture\n"
-    "      with its name on it in pictures/ for every picture they show, the sounds in sounds/",
+    "      with its name on it in pictures/ for every picture they show, with its description\n"
+    "      beside it, the sounds in sounds/",
     &runNew};
 
 } // namespace content

@@ -45,10 +45,11 @@ const Command packCommand = {
     "pack", "SOURCES -o FOLDER",
     "packs the story in SOURCES and its subfolders into the game folder FOLDER: each UTF-8\n"
     "      script NAME.txt to FOLDER/dat1/NAME.txt (code page 932, CR LF line ends), each\n"
-    "      picture (PNG, JPEG, BMP, WebP, GIF, ...) to FOLDER/dat2/NAME.bmp and each sound\n"
-    "      (WAV, Ogg Vorbis, FLAC) to FOLDER/dat2/NAME.wav; README files are skipped, other\n"
-    "      files noted and skipped; on any error nothing is written. \"pack SOURCES DAT1\"\n"
-    "      packs only the scripts directly in SOURCES, into DAT1",
+    "      picture (PNG, JPEG, BMP, WebP, GIF, ...) to FOLDER/dat2/NAME.bmp, its description\n"
+    "      NAME.description (UTF-8 text) as it is to FOLDER/dat2/NAME.description and each\n"
+    "      sound (WAV, Ogg Vorbis, FLAC) to FOLDER/dat2/NAME.wav; README files are skipped,\n"
+    "      other files noted and skipped; on any error nothing is written.\n"
+    "      \"pack SOURCES DAT1\" packs only the scripts directly in SOURCES, into DAT1",
     &runPack};
 
 } // namespace content

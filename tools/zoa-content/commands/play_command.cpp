@@ -167,9 +167,10 @@ const Command playCommand = {
     "play", "EVENT [FOLDER] [--affinity A0,A1,A2,A3,A4] [--answers N] [--watch]",
     "opens the game's window over FOLDER's content (default as for check; a story's sources are\n"
     "      packed first) at EVENT, with the character counters and the answer count given\n"
-    "      (default 0), to play on from there; with --watch, at each save of a script, picture\n"
-    "      or sound of FOLDER, tells what check finds in it, shows its errors over the window\n"
-    "      and plays again the scene of the script saved (else the scene being played)",
+    "      (default 0), to play on from there; with --watch, at each save of a script, picture,\n"
+    "      description or sound of FOLDER, tells what check finds in it, shows its errors over\n"
+    "      the window and plays again the scene of the script saved (else the scene being\n"
+    "      played)",
     &runPlay};
 
 } // namespace content

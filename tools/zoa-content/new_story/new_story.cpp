@@ -10,6 +10,7 @@
 #include "placeholders.h"
 #include "portraits.h"
 #include "synth.h"
+#include "text/picture_description.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -80,6 +81,7 @@ struct Placeholder {
     int size = generator::scenePictureSize;
     int character = story::noCharacter;
     QString hint;
+    QString description; // what it stands for, a face's beginning with whose face it is
 };
 
 QByteArray pngBytes(const QString& name, const Placeholder& picture) {
@@ -102,22 +104,35 @@ QMap<QString, Placeholder> storyPictures(const QList<ReachableEvent>& events) {
         if (file.endsWith(pictureSuffix)) {
             pictures.insert(file.chopped(pictureSuffix.size()),
                             {generator::scenePictureSize, story::noCharacter,
-                             QStringLiteral("タイトル\n") + QLatin1String(fixed.role)});
+                             QStringLiteral("タイトル\n") + QLatin1String(fixed.role),
+                             QStringLiteral("タイトルの仮の絵。A placeholder for the title "
+                                            "picture.")});
         }
     }
     for (const ReachableEvent& event : events) {
         if (!event.picture.isEmpty() && !pictures.contains(event.picture)) {
+            const bool scene = event.character == story::noCharacter;
             const QString hint =
-                event.character == story::noCharacter
+                scene
                     ? QStringLiteral("%1 の場面\nscene %1").arg(event.name)
                     : QStringLiteral("人物 %1 の場面\ncharacter %1's scenes").arg(event.character);
-            pictures.insert(event.picture, {generator::scenePictureSize, event.character, hint});
+            const QString description =
+                scene ? QStringLiteral("場面 %1 の仮の絵。A placeholder for the picture of scene "
+                                       "%1.")
+                            .arg(event.name)
+                      : QStringLiteral("人物 %1 の場面の仮の絵。A placeholder for the picture of "
+                                       "character %1's scenes.")
+                            .arg(event.character);
+            pictures.insert(event.picture,
+                            {generator::scenePictureSize, event.character, hint, description});
         }
         if (!event.face.isEmpty()) {
             pictures.insert(
                 event.face,
                 {generator::facePictureSize, event.character,
-                 QStringLiteral("人物 %1 の顔\ncharacter %1's face").arg(event.character)});
+                 QStringLiteral("人物 %1 の顔\ncharacter %1's face").arg(event.character),
+                 QStringLiteral("人物 %1 の顔の仮の絵。Character %1's face, a placeholder.")
+                     .arg(event.character)});
         }
     }
     return pictures;
@@ -142,6 +157,9 @@ QList<SourceFile> newStorySources() {
     const QMap<QString, Placeholder> pictures = storyPictures(events);
     for (auto it = pictures.cbegin(); it != pictures.cend(); ++it) {
         files.append({QStringLiteral("pictures/%1.png").arg(it.key()), pngBytes(it.key(), *it)});
+        files.append(
+            {QStringLiteral("pictures/") + it.key() + QLatin1String(text::descriptionSuffix),
+             (it->description + QLatin1Char('\n')).toUtf8()});
     }
     for (const FixedFile& fixed : fixedFiles) {
         const QString file = QLatin1String(fixed.file);

@@ -15,8 +15,9 @@ struct SourceFile {
 // The sources of a story that plays at once, for an author to make their own: README.txt; in
 // story/ a UTF-8 script for every event of normal play and every later event that check asks
 // for, each naming its event and ending with a choice where the story goes on; in pictures/ a
-// placeholder PNG with its name on it for every picture the game shows with them; in sounds/
-// the game's three sounds. Drawing the pictures needs a QGuiApplication.
+// placeholder PNG with its name on it for every picture the game shows with them, and beside
+// each its description (NAME.description: what it stands for; a face's says whose it is); in
+// sounds/ the game's three sounds. Drawing the pictures needs a QGuiApplication.
 QList<SourceFile> newStorySources();
 
 // What keeps the folder from taking a new story (it is a file, or a folder that holds anything),

@@ -24,6 +24,9 @@ pictures/   絵 (PNG, JPEG, BMP など)。opn はタイトル、char<人物> は
             <人物> だけの名前はその人物の顔です。同じ名前の絵に置きかえてください。
             Pictures (PNG, JPEG, BMP, ...): opn is the title, char<c> character c's scenes,
             <c> alone character c's face. Replace each with a picture of the same name.
+            名前.description は絵の説明 (UTF-8)。画面読み上げソフトが読みます。顔の説明は
+            だれの顔かではじめます。 NAME.description describes picture NAME for screen
+            readers (UTF-8 text); a face's says first whose face it is.
 sounds/     bgm.wav 音楽、se.wav 行の終わりの音、se2.wav 選択の音 (WAV, Ogg, FLAC)
             bgm.wav the music, se.wav the end of each line, se2.wav choices
 

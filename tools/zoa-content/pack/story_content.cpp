@@ -1,6 +1,7 @@
 #include "pack/story_content.h"
 
 #include "pack/story_pack.h"
+#include "text/picture_description.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,7 @@ namespace {
 const QHash<QString, QString> newStoryFolders = {
     {QStringLiteral("txt"), QStringLiteral("story")},
     {QStringLiteral("bmp"), QStringLiteral("pictures")},
+    {QStringLiteral("description"), QStringLiteral("pictures")},
     {QStringLiteral("wav"), QStringLiteral("sounds")},
 };
 
@@ -22,6 +24,7 @@ const QHash<QString, QString> newStoryFolders = {
 const QHash<QString, QString> sourceSuffixes = {
     {QStringLiteral("txt"), QStringLiteral("txt")},
     {QStringLiteral("bmp"), QStringLiteral("png")},
+    {QStringLiteral("description"), QStringLiteral("description")},
     {QStringLiteral("wav"), QStringLiteral("wav")},
 };
 
@@ -95,10 +98,17 @@ QString StoryContent::authorPath(const QString& path) const {
     return QDir::cleanPath(source != sourceOf_.cend() ? *source : missingSource(file));
 }
 
-// Beside the sources of its kind, under the name it would have as a source.
+// Beside the sources of its kind, under the name it would have as a source; a description beside
+// its picture's source.
 QString StoryContent::missingSource(const QString& file) const {
     const QFileInfo packed(file);
     const QString suffix = packed.suffix();
+    const auto picture = sourceOf_.constFind(QStringLiteral("dat2/") + packed.completeBaseName() +
+                                             QStringLiteral(".bmp"));
+    if (QLatin1Char('.') + suffix == QLatin1String(text::descriptionSuffix) &&
+        picture != sourceOf_.cend()) {
+        return QFileInfo(*picture).path() + QLatin1Char('/') + packed.fileName();
+    }
     if (!kindFolder_.contains(suffix)) {
         return QDir(folder_).filePath(file);
     }
@@ -125,7 +135,7 @@ QString StoryContent::nameSources(QString message) const {
     if (!fromSources()) {
         return message;
     }
-    static const QString rest = QStringLiteral("/dat[12]/[^/\\s\"']+?\\.(txt|bmp|wav)");
+    static const QString rest = QStringLiteral("/dat[12]/[^/\\s\"']+?\\.(txt|bmp|wav|description)");
     const QRegularExpression packed(QRegularExpression::escape(gameFolder_) + rest);
     QString named;
     qsizetype from = 0;

@@ -1,10 +1,12 @@
 #include "pack/story_pack.h"
 
+#include "checks/picture_descriptions.h"
 #include "media/sdl_media_service.h"
 #include "pack/media_source.h"
 #include "pack/pack_writer.h"
 #include "pack/script_pack.h"
 #include "sound/sound_module.h"
+#include "text/picture_description.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -47,6 +49,8 @@ QString outputName(SourceKind kind, const QFileInfo& file) {
         return QStringLiteral("dat1/") + name + QStringLiteral(".txt");
     case SourceKind::Picture:
         return QStringLiteral("dat2/") + name + QStringLiteral(".bmp");
+    case SourceKind::Description:
+        return QStringLiteral("dat2/") + name + QLatin1String(text::descriptionSuffix);
     default:
         return QStringLiteral("dat2/") + name + QStringLiteral(".wav");
     }
@@ -91,6 +95,25 @@ qint64 largestSound(const QString& output) {
                : media::SdlMediaService::defaultMaxEffectBytes;
 }
 
+// Copies the file as it is, piece by piece.
+QString copyFile(const QString& path, QIODevice& out) {
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("cannot be read: ") + in.errorString();
+    }
+    constexpr qint64 piece = 1 << 16;
+    while (!in.atEnd()) {
+        const QByteArray bytes = in.read(piece);
+        if (bytes.isEmpty() && in.error() != QFileDevice::NoError) {
+            return QStringLiteral("cannot be read: ") + in.errorString();
+        }
+        if (out.write(bytes) != bytes.size()) {
+            return QStringLiteral("cannot be written: ") + out.errorString();
+        }
+    }
+    return {};
+}
+
 // Writes the source as the game's file; returns why it cannot be read, or an empty text.
 QString writeOutput(SourceKind kind, const QString& path, const QString& name, QFile& out,
                     QList<Diagnostic>& diagnostics) {
@@ -101,8 +124,37 @@ QString writeOutput(SourceKind kind, const QString& path, const QString& name, Q
     }
     case SourceKind::Picture:
         return writePictureAsBmp(path, out);
+    case SourceKind::Description: {
+        const QString problem = copyFile(path, out);
+        if (problem.isEmpty()) {
+            diagnostics += checkDescriptionText(path);
+        }
+        return problem;
+    }
     default:
         return writeSoundAsWav(path, out, largestSound(name));
+    }
+}
+
+// A warning for each description packed whose name no picture packed has.
+void findDescriptionsOfNoPicture(PackResult& result) {
+    QStringList pictures;
+    QStringList descriptions;
+    for (const QString& name : result.sourceOf.keys()) {
+        const QFileInfo packed(name);
+        if (packed.suffix() == QLatin1String("bmp")) {
+            pictures.append(packed.completeBaseName());
+        } else if (name.endsWith(QLatin1String(text::descriptionSuffix))) {
+            descriptions.append(name);
+        }
+    }
+    pictures.sort();
+    descriptions.sort();
+    for (const QString& name : descriptions) {
+        if (!pictures.contains(QFileInfo(name).completeBaseName())) {
+            result.diagnostics.append(
+                descriptionOfNoPicture(result.sourceOf.value(name), pictures));
+        }
     }
 }
 
@@ -172,6 +224,9 @@ SourceKind kindOf(const QFileInfo& file) {
     if (suffix == QLatin1String("txt")) {
         return SourceKind::Script;
     }
+    if (QLatin1Char('.') + suffix == QLatin1String(text::descriptionSuffix)) {
+        return SourceKind::Description;
+    }
     if (isSoundSuffix(suffix)) {
         return SourceKind::Sound;
     }
@@ -192,6 +247,7 @@ PackResult packStory(const QString& sources, const QString& gameFolder) {
         result.diagnostics.append(writer.problem());
         return result;
     }
+    findDescriptionsOfNoPicture(result);
     const QStringList outputs = result.sourceOf.keys();
     if (outputs.filter(QRegularExpression(QStringLiteral("^dat1/"))).isEmpty()) {
         result.diagnostics.append(wholeFileProblem(sources, QStringLiteral("no scripts (*.txt)")));

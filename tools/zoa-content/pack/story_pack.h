@@ -18,20 +18,22 @@ struct PackResult {
 bool isGameFolder(const QString& folder);
 
 // What a file among a story's sources is to the pack.
-enum class SourceKind { Script, Picture, Sound, Skipped, Unknown };
+enum class SourceKind { Script, Picture, Description, Sound, Skipped, Unknown };
 
-// README files, hidden files and editor leftovers are skipped; a script is "*.txt", a sound WAV,
-// Ogg Vorbis or FLAC, a picture any format Qt reads; anything else is unknown.
+// README files, hidden files and editor leftovers are skipped; a script is "*.txt", a picture's
+// description "*.description", a sound WAV, Ogg Vorbis or FLAC, a picture any format Qt reads;
+// anything else is unknown.
 SourceKind kindOf(const QFileInfo& file);
 
 // Packs a whole sources folder, its subfolders included, into the game folder: each script
-// (*.txt) to dat1/NAME.txt, each picture Qt reads to dat2/NAME.bmp (24 bits, same size) and
-// each sound (WAV, Ogg Vorbis, FLAC) to dat2/NAME.wav (16-bit PCM, same rate and channels).
-// README files, hidden files and editor leftovers are skipped silently, anything else with a
-// note. The game folder then holds exactly the story: what an earlier pack wrote from a source
-// that is gone is removed, files an author put there are kept. A source that cannot be read, two
-// sources for one output or a write that fails is an error, and then the game folder is left as
-// it was.
+// (*.txt) to dat1/NAME.txt, each picture Qt reads to dat2/NAME.bmp (24 bits, same size), each
+// picture's description (NAME.description) to dat2/NAME.description byte for byte, with a
+// warning when it is not UTF-8, longer than the game reads or of no picture, and each sound (WAV,
+// Ogg Vorbis, FLAC) to dat2/NAME.wav (16-bit PCM, same rate and channels). README files, hidden
+// files and editor leftovers are skipped silently, anything else with a note. The game folder
+// then holds exactly the story: what an earlier pack wrote from a source that is gone is removed,
+// files an author put there are kept. A source that cannot be read, two sources for one output
+// or a write that fails is an error, and then the game folder is left as it was.
 PackResult packStory(const QString& sources, const QString& gameFolder);
 
 } // namespace content

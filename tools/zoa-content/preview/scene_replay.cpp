@@ -17,7 +17,7 @@ namespace {
 
 bool isStoryFile(const QFileInfo& file) {
     const SourceKind kind = kindOf(file);
-    return kind == SourceKind::Script || kind == SourceKind::Picture || kind == SourceKind::Sound;
+    return kind != SourceKind::Skipped && kind != SourceKind::Unknown;
 }
 
 QStringList cleanPaths(QStringList paths) {

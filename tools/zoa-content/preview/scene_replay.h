@@ -22,8 +22,8 @@ class StoryContent;
 // writes every finding check makes for the files saved (and the errors that keep the content
 // from packing) to report, shows the errors in a strip over the window, and plays again the
 // scene the save concerns: the scene of the script saved, with the counters that reach it (the
-// command's, for the command's own scene), or, for a picture or a sound (or many files at once),
-// the scene being played.
+// command's, for the command's own scene), or, for a picture, its description or a sound (or
+// many files at once), the scene being played.
 // A save that does not pack leaves the window playing as it was. A child of the window, so that
 // it ends with it.
 class SceneReplay : public QObject {
