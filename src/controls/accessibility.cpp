@@ -272,7 +272,9 @@ bool isDecoration(const QWidget* widget) {
            (control != nullptr && control->offer() == Offer::Nothing);
 }
 
-// The game window: its controls without the decoration.
+// The game window: its controls without the decoration, and the history while it is shown (a
+// window of its own whose parent is this one: a reader that does not find it among its parent's
+// children takes it for gone and never names it).
 class WindowAccessible : public QAccessibleWidget {
 public:
     explicit WindowAccessible(QWidget* window)
@@ -296,7 +298,8 @@ private:
         QWidgetList controls;
         for (QObject* child : widget()->children()) {
             auto* control = qobject_cast<QWidget*>(child);
-            if (control != nullptr && !control->isWindow() && !isDecoration(control)) {
+            if (control != nullptr &&
+                (control->isWindow() ? control->isVisible() : !isDecoration(control))) {
                 controls.append(control);
             }
         }

@@ -136,6 +136,8 @@ def main():
     wait_for(lambda: focused and focused[-1].getRole() == pyatspi.ROLE_LIST_ITEM,
              "no line of the history took the focus on H")
     history = focused[-1].parent
+    if history.getIndexInParent() < 0:  # a reader takes it for gone and never names it
+        fail("the history is not among the children of " + history.parent.name)
     print(history.name + ": " + " | ".join(
         item.name + ("*" if item.getState().contains(pyatspi.STATE_SELECTED) else "")
         for item in history))
