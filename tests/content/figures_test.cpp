@@ -135,7 +135,7 @@ void addClusterLabels(Agraph_t* graph, MapLayout& laidOut) {
 }
 
 MapLayout layOut(const content::StoryMap& map) {
-    GVC_t* context = gvContext();
+    GVC_t* context = content::graphvizContext();
     gvLayout(context, map.graph(), "dot");
     MapLayout laidOut;
     for (Agnode_t* box = agfstnode(map.graph()); box; box = agnxtnode(map.graph(), box)) {
@@ -158,7 +158,6 @@ MapLayout layOut(const content::StoryMap& map) {
     }
     addClusterLabels(map.graph(), laidOut);
     gvFreeLayout(context, map.graph());
-    gvFreeContext(context);
     return laidOut;
 }
 

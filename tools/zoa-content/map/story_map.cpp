@@ -380,8 +380,13 @@ StoryMap::~StoryMap() {
     agclose(graph_);
 }
 
+GVC_t* graphvizContext() {
+    static GVC_t* const context = gvContext();
+    return context;
+}
+
 StoryMap::Drawn StoryMap::render(const QString& format, QSize fitIn) const {
-    GVC_t* context = gvContext();
+    GVC_t* context = graphvizContext();
     Drawn drawn;
     if (gvLayout(context, graph_, "dot") != 0) {
         drawn.problem = QStringLiteral("Graphviz could not lay the map out");
@@ -401,7 +406,6 @@ StoryMap::Drawn StoryMap::render(const QString& format, QSize fitIn) const {
         gvFreeRenderData(data);
         gvFreeLayout(context, graph_);
     }
-    gvFreeContext(context);
     return drawn;
 }
 

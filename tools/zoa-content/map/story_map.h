@@ -8,6 +8,7 @@
 #include <QString>
 
 struct Agraph_s;
+struct GVC_s;
 
 namespace content {
 
@@ -43,5 +44,10 @@ public:
 private:
     Agraph_s* graph_ = nullptr;
 };
+
+// The one Graphviz context of the process, made at first use and kept to its end. Graphviz's text
+// measurement keeps a pointer to the last font name it measured, which a context owns: a context
+// freed before another lays text out would leave that pointer dangling.
+GVC_s* graphvizContext();
 
 } // namespace content
