@@ -53,8 +53,12 @@ QRect Label::layOut() {
 }
 
 QRect Label::layOutParagraphs(const QList<Paragraph>& before) {
-    const QFontMetricsF metrics(layoutFont_, this);
-    const qreal leading = metrics.leading();
+    if (!metrics_) {
+        metrics_.emplace(layoutFont_, this);
+        leading_ = metrics_->leading();
+    }
+    const QFontMetricsF& metrics = *metrics_;
+    const qreal leading = leading_;
     qreal bottom = -leading;
     QRect changed;
     for (const QStringView text : qTokenize(shownText_, u'\n')) {
@@ -242,13 +246,13 @@ std::optional<Label::Paragraph> Label::typedOnto(const Paragraph& before, QStrin
     }
     const QRawFont& primary = *primaryFont_;
     const QString typed = text.mid(before.text.size()).toString();
-    const bool ownGlyphs = drawnOnTheirOwn(typed) &&
-                           std::all_of(typed.begin(), typed.end(), [&primary](QChar character) {
-                               return character.isPrint() && primary.supportsCharacter(character);
-                           });
+    const bool ownGlyphs =
+        drawnOnTheirOwn(typed) && std::all_of(typed.begin(), typed.end(),
+                                              [](QChar character) { return character.isPrint(); });
     const QList<quint32> glyphs =
         ownGlyphs ? primary.glyphIndexesForString(typed) : QList<quint32>();
-    if (glyphs.size() != typed.size()) {
+    // Glyph 0 stands for a character the font lacks.
+    if (glyphs.size() != typed.size() || glyphs.contains(0)) {
         return std::nullopt;
     }
     const QList<QPointF> advances = primary.advancesForGlyphIndexes(glyphs);
@@ -317,6 +321,7 @@ void Label::forgetLayout() {
     layoutFont_ = font();
     layoutFont_.setStyleStrategy(QFont::PreferNoShaping);
     primaryFont_.reset(); // found when first needed: finding it may load fonts
+    metrics_.reset();
     paragraphs_.clear();
     laidOut_ = false;
     update();

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QList>
 #include <QRawFont>
@@ -16,7 +17,6 @@
 #include <optional>
 #include <utility>
 
-class QFontMetricsF;
 class QPainter;
 class QTextLayout;
 class QTextLine;
@@ -102,7 +102,9 @@ private:
     QList<Paragraph> paragraphs_;
     bool laidOut_ = false; // the paragraphs hold the text in the present font and width
     QFont layoutFont_;     // the font without shaping, made afresh at each change of the font
-    std::optional<QRawFont> primaryFont_; // the first of the fonts it draws with
+    std::optional<QRawFont> primaryFont_;  // the first of the fonts it draws with
+    std::optional<QFontMetricsF> metrics_; // of the layout font, kept while it is
+    qreal leading_ = 0;                    // the metrics' leading
     QColor textColor_ = Qt::black;
     QBasicTimer repaintTimer_;
     QElapsedTimer sinceRepaint_;
