@@ -1,5 +1,6 @@
 #include "outside_game.h"
 
+#include "media/audio_output.h"
 #include "text/cp932.h"
 #include "window/layout.h"
 
@@ -9,6 +10,7 @@
 #include <QProcess>
 #include <QThread>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <ctime>
@@ -101,7 +103,25 @@ qint64 OutsideGame::pid() const {
     return process_ ? process_->processId() : 0;
 }
 
-// The game's top-level window, found by its title; 0 while there is none.
+// The process that owns a window, from the _NET_WM_PID property Qt sets; 0 when it is not set.
+qint64 OutsideGame::windowPid(unsigned long window) const {
+    const Atom property = XInternAtom(display_, "_NET_WM_PID", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    qint64 pid = 0;
+    if (XGetWindowProperty(display_, window, property, 0, 1, False, XA_CARDINAL, &type, &format,
+                           &count, &left, &data) == Success &&
+        data != nullptr && format == 32 && count == 1) {
+        pid = static_cast<qint64>(*reinterpret_cast<unsigned long*>(data));
+    }
+    XFree(data);
+    return pid;
+}
+
+// The program's top-level window, found by its title and its process; 0 while there is none.
 unsigned long OutsideGame::findWindow() const {
     Window root = 0;
     Window parent = 0;
@@ -114,7 +134,7 @@ unsigned long OutsideGame::findWindow() const {
             XWindowAttributes attributes;
             if (XFetchName(display_, children[i], &name) && QByteArray(name) == "ZOA" &&
                 XGetWindowAttributes(display_, children[i], &attributes) &&
-                attributes.map_state == IsViewable) {
+                attributes.map_state == IsViewable && windowPid(children[i]) == pid()) {
                 found = children[i];
             }
             XFree(name);
@@ -122,6 +142,17 @@ unsigned long OutsideGame::findWindow() const {
         XFree(children);
     }
     return found;
+}
+
+void OutsideGame::moveToCorner(Qt::Corner corner) {
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display_, window_, &attributes);
+    const int right = DisplayWidth(display_, DefaultScreen(display_)) - attributes.width;
+    const int bottom = DisplayHeight(display_, DefaultScreen(display_)) - attributes.height;
+    XMoveWindow(display_, window_,
+                corner == Qt::TopRightCorner || corner == Qt::BottomRightCorner ? right : 0,
+                corner == Qt::BottomLeftCorner || corner == Qt::BottomRightCorner ? bottom : 0);
+    XSync(display_, False);
 }
 
 bool OutsideGame::start(const QProcessEnvironment& environment, const QString& program) {
@@ -171,4 +202,30 @@ void OutsideGame::stop() {
     }
     process_.reset();
     window_ = 0;
+}
+
+MusicFloor::MusicFloor(const QString& build, const QString& musicFile)
+    : process_(std::make_unique<QProcess>()) {
+    const media::AudioFormat format =
+        media::outputFormatFor({"open \"" + musicFile.toUtf8() + "\" alias MIDI"});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    process_->setProcessEnvironment(environment);
+    process_->setStandardOutputFile(QProcess::nullDevice());
+    process_->start(build + QStringLiteral("/bench/music_floor"),
+                    {musicFile, QString::number(format.rate), QString::number(format.channels),
+                     QString::number(media::outputBufferFrames(format.rate))});
+    process_->waitForStarted();
+}
+
+MusicFloor::~MusicFloor() {
+    process_->terminate();
+    if (!process_->waitForFinished(5000)) {
+        process_->kill();
+        process_->waitForFinished(5000);
+    }
+}
+
+qint64 MusicFloor::pid() const {
+    return process_->state() == QProcess::Running ? process_->processId() : 0;
 }

@@ -4,6 +4,7 @@
 // made for the measure, started on the X display, its title clicked with the X test extension,
 // and the CPU time of all its threads read from /proc.
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -35,16 +36,37 @@ public:
     // Clicks the title picture, as a player starts a story, and moves the pointer away.
     void clickTitle();
     qint64 pid() const;
+    // Moves its window into a corner of the screen, so that two programs measured side by side
+    // do not cover each other.
+    void moveToCorner(Qt::Corner corner);
     void stop();
 
 private:
     unsigned long findWindow() const;
+    qint64 windowPid(unsigned long window) const;
 
     QTemporaryDir folder_;
     bool ready_ = false;
     Display* display_ = nullptr;
     std::unique_ptr<QProcess> process_;
     unsigned long window_ = 0;
+};
+
+// The floor of the figures with the music playing (bench/music_floor): SDL2_mixer alone playing a
+// music file over and over on SDL's dummy driver, in the output format and with the buffer the
+// game chooses for that file, while the object lives.
+class MusicFloor {
+public:
+    MusicFloor(const QString& build, const QString& musicFile);
+    ~MusicFloor();
+    MusicFloor(const MusicFloor&) = delete;
+    MusicFloor& operator=(const MusicFloor&) = delete;
+
+    // 0 when it is not running.
+    qint64 pid() const;
+
+private:
+    std::unique_ptr<QProcess> process_;
 };
 
 // The CPU share of a core that the processes use over the given milliseconds, in percent.

@@ -1,51 +1,122 @@
 // Typing as players run it: the real program on the X display, its title clicked, a Japanese
 // line of 30 characters typed over and over at 100 ms a character with a picture shown and the
-// pointer away; the CPU time of all its threads over 10 s of steady typing, as a ratio to floors
-// measured in the same run, interleaved with it: typing_floor, a bare Qt window drawing the
-// characters of the same line as often, measured the same way; with a sound device, that floor
-// plus a bare thread waking as often as the mixer, meanwhile.
+// pointer away; the CPU time of all its threads as a ratio to floors running side by side with
+// it, measured over the same windows of 10 s: typing_floor, a bare Qt window drawing the
+// characters of the same line as often; with a sound device, that floor and music_floor,
+// SDL2_mixer alone playing the same music on the same driver. Measured side by side, the game
+// and its floors meet the same state of the machine, whose cost of waking a thread moves by
+// half from one minute to the next.
 #include "bench_table.h"
 #include "outside_game.h"
 
 #include <QCoreApplication>
 #include <QThread>
 
+#include <optional>
+
 namespace {
 
 constexpr int settleMilliseconds = 1500; // the first line's start and its sound
-constexpr int measureMilliseconds = 10000;
-constexpr int runs = 5; // each figure moves by a few hundredths of a percent between runs
+constexpr int windowMilliseconds = 10000;
+constexpr int windows = 5;
 
-struct Typing {
-    std::vector<double> percent;
-    std::vector<double> wakeFloorPercent; // measured meanwhile, with a sound device
+// CPU shares of a core over one window, in percent.
+struct Shares {
+    double game = 0;
+    double drawingFloor = 0;
+    double musicFloor = 0;
+    double wakeFloor = 0; // a bare thread of this program waking as often as the mixer
 };
 
-// One run, a fresh start: the game's title is clicked; the floor program types at once. False
-// when the window did not show.
-bool measureTyping(OutsideGame& game, const QProcessEnvironment& environment, Typing& typing,
-                   const QString& floor = QString()) {
-    if (!game.start(environment, floor)) {
-        return false;
+double cpuSecondsOf(qint64 pid) {
+    return pid != 0 ? processCpuSeconds(pid) : 0;
+}
+
+double percentOfCore(double cpuSeconds) {
+    return cpuSeconds / (windowMilliseconds / 1000.0) * 100.0;
+}
+
+// The game typing in one corner and the drawing floor in another, with the music floor beside
+// them when a build folder is given for it; empty when a window did not show.
+std::vector<Shares> measureSideBySide(OutsideGame& game, OutsideGame& floor,
+                                      const QProcessEnvironment& environment,
+                                      const QString& floorProgram,
+                                      const QString& musicFloorBuild = QString()) {
+    std::optional<MusicFloor> music;
+    if (!musicFloorBuild.isEmpty()) {
+        music.emplace(musicFloorBuild, game.musicFile());
     }
-    if (floor.isEmpty()) {
-        game.clickTitle();
+    QProcessEnvironment floorEnvironment = environment;
+    floorEnvironment.remove(QStringLiteral("SDL_AUDIODRIVER"));
+    if (!game.start(environment) || !floor.start(floorEnvironment, floorProgram)) {
+        return {};
     }
+    game.moveToCorner(Qt::BottomRightCorner);
+    floor.moveToCorner(Qt::TopLeftCorner);
+    game.clickTitle();
     QThread::msleep(settleMilliseconds);
-    const double before = processCpuSeconds(game.pid());
-    typing.wakeFloorPercent.push_back(wakeFloorPercent(measureMilliseconds));
-    typing.percent.push_back((processCpuSeconds(game.pid()) - before) /
-                             (measureMilliseconds / 1000.0) * 100.0);
+    const qint64 musicPid = music ? music->pid() : 0;
+    std::vector<Shares> measured;
+    for (int window = 0; window < windows; ++window) {
+        const double gameBefore = cpuSecondsOf(game.pid());
+        const double floorBefore = cpuSecondsOf(floor.pid());
+        const double musicBefore = cpuSecondsOf(musicPid);
+        Shares shares;
+        shares.wakeFloor = wakeFloorPercent(windowMilliseconds);
+        shares.game = percentOfCore(cpuSecondsOf(game.pid()) - gameBefore);
+        shares.drawingFloor = percentOfCore(cpuSecondsOf(floor.pid()) - floorBefore);
+        shares.musicFloor = percentOfCore(cpuSecondsOf(musicPid) - musicBefore);
+        measured.push_back(shares);
+    }
     game.stop();
-    return true;
+    floor.stop();
+    return measured;
+}
+
+// The median over the windows of a figure of each.
+template <typename Figure> double medianOf(const std::vector<Shares>& measured, Figure figure) {
+    std::vector<double> values;
+    for (const Shares& shares : measured) {
+        values.push_back(figure(shares));
+    }
+    return median(values);
 }
 
 QString figure(const QString& device, const QString& floor) {
     return QStringLiteral("CPU while typing at 100 ms a character, %1, as a ratio to %2: the "
-                          "real program from outside, all threads, 10 s (median of 5, "
-                          "interleaved); floor: a bare Qt window drawing the same characters as "
-                          "often")
+                          "real program from outside, all threads, side by side with its floors "
+                          "(median of 5 windows of 10 s); floor: a bare Qt window drawing the "
+                          "same characters as often")
         .arg(device, floor);
+}
+
+void printWithoutDevice(const std::vector<Shares>& measured) {
+    printRow(
+        figure(QStringLiteral("no sound device"), QStringLiteral("the floor")),
+        QStringLiteral("%1 x (%2 % of a core against %3 %)")
+            .arg(medianOf(measured, [](const Shares& s) { return s.game / s.drawingFloor; }), 0,
+                 'f', 2)
+            .arg(medianOf(measured, [](const Shares& s) { return s.game; }), 0, 'f', 3)
+            .arg(medianOf(measured, [](const Shares& s) { return s.drawingFloor; }), 0, 'f', 3),
+        QStringLiteral("<= 1.1 x"));
+}
+
+void printWithDevice(const std::vector<Shares>& measured) {
+    const auto floors = [](const Shares& s) { return s.drawingFloor + s.musicFloor; };
+    printRow(
+        figure(QStringLiteral("the music playing, dummy driver"),
+               QStringLiteral("the floor plus SDL2_mixer alone playing the same music on "
+                              "the same driver (music_floor)")),
+        QStringLiteral("%1 x (%2 % of a core against %3 % + %4 %; against the floor plus a "
+                       "bare thread waking every 46 ms: %5 x)")
+            .arg(medianOf(measured, [&](const Shares& s) { return s.game / floors(s); }), 0, 'f', 2)
+            .arg(medianOf(measured, [](const Shares& s) { return s.game; }), 0, 'f', 3)
+            .arg(medianOf(measured, [](const Shares& s) { return s.drawingFloor; }), 0, 'f', 3)
+            .arg(medianOf(measured, [](const Shares& s) { return s.musicFloor; }), 0, 'f', 3)
+            .arg(medianOf(measured,
+                          [](const Shares& s) { return s.game / (s.drawingFloor + s.wakeFloor); }),
+                 0, 'f', 2),
+        QStringLiteral("<= 1.1 x"));
 }
 
 } // namespace
@@ -56,8 +127,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: typing_bench <build folder>\n");
         return 2;
     }
-    OutsideGame game(QString::fromLocal8Bit(argv[1]));
-    if (!game.isReady()) {
+    const QString build = QString::fromLocal8Bit(argv[1]);
+    OutsideGame game(build);
+    OutsideGame floor(build);
+    if (!game.isReady() || !floor.isReady()) {
         printRow(QStringLiteral("CPU while typing, from outside"),
                  QStringLiteral("no X display or no game to copy"), QStringLiteral("-"));
         return 0;
@@ -71,37 +144,16 @@ int main(int argc, char* argv[]) {
     silent.insert(QStringLiteral("XDG_RUNTIME_DIR"), noServer.path());
     QProcessEnvironment dummy = silent;
     dummy.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
-    const QString floorProgram =
-        QString::fromLocal8Bit(argv[1]) + QStringLiteral("/bench/typing_floor");
-    Typing floor;
-    Typing withoutDevice;
-    Typing withDevice;
-    for (int run = 0; run < runs; ++run) {
-        if (!measureTyping(game, silent, floor, floorProgram) ||
-            !measureTyping(game, silent, withoutDevice) ||
-            !measureTyping(game, dummy, withDevice)) {
-            printRow(QStringLiteral("CPU while typing, from outside"), QStringLiteral("no window"),
-                     QStringLiteral("-"));
-            return 0;
-        }
+    const QString floorProgram = build + QStringLiteral("/bench/typing_floor");
+    const std::vector<Shares> withoutDevice = measureSideBySide(game, floor, silent, floorProgram);
+    const std::vector<Shares> withDevice =
+        measureSideBySide(game, floor, dummy, floorProgram, build);
+    if (withoutDevice.empty() || withDevice.empty()) {
+        printRow(QStringLiteral("CPU while typing, from outside"), QStringLiteral("no window"),
+                 QStringLiteral("-"));
+        return 0;
     }
-    const double floorPercent = median(floor.percent);
-    const double silentPercent = median(withoutDevice.percent);
-    printRow(figure(QStringLiteral("no sound device"), QStringLiteral("the floor")),
-             QStringLiteral("%1 x (%2 % of a core against %3 %)")
-                 .arg(silentPercent / floorPercent, 0, 'f', 2)
-                 .arg(silentPercent, 0, 'f', 3)
-                 .arg(floorPercent, 0, 'f', 3),
-             QStringLiteral("<= 1.1 x"));
-    const double mixing = median(withDevice.percent);
-    const double wakeFloor = median(withDevice.wakeFloorPercent);
-    printRow(figure(QStringLiteral("the music playing, dummy driver"),
-                    QStringLiteral("the floor plus a bare thread waking every 46 ms, meanwhile")),
-             QStringLiteral("%1 x (%2 % of a core against %3 % + %4 %)")
-                 .arg(mixing / (floorPercent + wakeFloor), 0, 'f', 2)
-                 .arg(mixing, 0, 'f', 3)
-                 .arg(floorPercent, 0, 'f', 3)
-                 .arg(wakeFloor, 0, 'f', 3),
-             QStringLiteral("<= 1.1 x"));
+    printWithoutDevice(withoutDevice);
+    printWithDevice(withDevice);
     return 0;
 }

@@ -23,15 +23,6 @@ constexpr int longestBufferMilliseconds = 50;
 // The mixer is process-wide: only one service may drive it at a time.
 bool outputTaken = false;
 
-// The longest power of two of frames that lasts at most longestBufferMilliseconds.
-int bufferFrames(int rate) {
-    int frames = 256;
-    while (frames * 2 * 1000 <= longestBufferMilliseconds * rate) {
-        frames *= 2;
-    }
-    return frames;
-}
-
 // Whether the mixer goes on mixing: a server that goes away without SDL telling of it (SDL's
 // PipeWire driver) leaves the mixer waiting for ever. The audio thread notes the time of each
 // mixed buffer; a look from the calling thread compares it with the time now.
@@ -71,8 +62,8 @@ bool openOn(const SdlLibrary& sdl, const QByteArray& drivers, const AudioFormat&
         sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    if (sdl.Mix_OpenAudio(format.rate, AUDIO_S16SYS, format.channels, bufferFrames(format.rate)) !=
-        0) {
+    if (sdl.Mix_OpenAudio(format.rate, AUDIO_S16SYS, format.channels,
+                          outputBufferFrames(format.rate)) != 0) {
         *error = sdl.SDL_GetError();
         sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
@@ -85,6 +76,15 @@ bool openOn(const SdlLibrary& sdl, const QByteArray& drivers, const AudioFormat&
 }
 
 } // namespace
+
+// The longest power of two of frames that lasts at most longestBufferMilliseconds.
+int outputBufferFrames(int rate) {
+    int frames = 256;
+    while (frames * 2 * 1000 <= longestBufferMilliseconds * rate) {
+        frames *= 2;
+    }
+    return frames;
+}
 
 AudioFormat outputFormatFor(const QByteArrayList& commands) {
     for (const QByteArray& text : commands) {

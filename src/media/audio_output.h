@@ -17,6 +17,10 @@ struct AudioFormat {
 // 48,000 Hz gives 44,100 Hz; without a sound to go by, 44,100 Hz stereo.
 AudioFormat outputFormatFor(const QByteArrayList& commands);
 
+// The frames of the output's buffer at a rate: the mixer wakes once a buffer, and an effect
+// starts at the latest one buffer after its play command.
+int outputBufferFrames(int rate);
+
 // SDL_mixer's output (16-bit, of the given format) on the default device, one per process,
 // for one media service at a time. With a driver named, only that SDL audio driver is tried;
 // otherwise the desktop's PipeWire server when it plays sound, else the drivers that may work on
