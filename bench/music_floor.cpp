@@ -16,8 +16,8 @@ int main(int argc, char* argv[]) {
     }
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // ended by the bench's SIGTERM
     if (SDL_Init(SDL_INIT_AUDIO) != 0 ||
-        Mix_OpenAudio(std::atoi(argv[2]), AUDIO_S16SYS, std::atoi(argv[3]),
-                      std::atoi(argv[4])) != 0) {
+        Mix_OpenAudio(std::atoi(argv[2]), AUDIO_S16SYS, std::atoi(argv[3]), std::atoi(argv[4])) !=
+            0) {
         std::fprintf(stderr, "music_floor: %s\n", SDL_GetError());
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QWidget>
 
 namespace controls {
 
@@ -16,6 +17,11 @@ void QtMessageBox::show(const QString& text) {
                     QMessageBox::Ok, owner_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    // The keys go back to the game's window: where no window manager runs, nothing else gives
+    // it the focus again once the box is gone.
+    if (owner_ != nullptr) {
+        owner_->activateWindow();
+    }
 }
 
 } // namespace controls
