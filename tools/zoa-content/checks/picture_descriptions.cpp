@@ -95,15 +95,19 @@ QList<Diagnostic> checkDescriptions(const ContentFolder& folder, const QMap<QStr
             found.append(noDescription(it.key(), *it));
         }
     }
-    if (folder.packed) {
-        return found;
-    }
     const QStringList pictures = baseNames(folder.dat2, QStringLiteral("*") + ContentFolder::bmp());
+    // A picture the story shows that is missing has its own error; its description is not amiss.
+    QStringList shownNames;
+    for (const QString& picture : shown.keys()) {
+        shownNames.append(QFileInfo(picture).completeBaseName());
+    }
     const QString suffix = QLatin1String(text::descriptionSuffix);
     for (const QString& name : baseNames(folder.dat2, QLatin1Char('*') + suffix)) {
         const QString file = folder.dat2 + QLatin1Char('/') + name + suffix;
-        found += checkDescriptionText(file);
-        if (!pictures.contains(name)) {
+        if (!folder.packed) { // pack has read it already
+            found += checkDescriptionText(file);
+        }
+        if (!pictures.contains(name) && !shownNames.contains(name)) {
             found.append(descriptionOfNoPicture(file, pictures));
         }
     }

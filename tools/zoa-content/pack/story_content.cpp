@@ -71,7 +71,7 @@ bool StoryContent::pack() {
                                  scratch_->errorString()}};
         return false;
     }
-    PackResult result = packStory(folder_, gameFolder_);
+    PackResult result = packStory(folder_, gameFolder_, false);
     packDiagnostics_ = std::move(result.diagnostics);
     if (hasErrors(packDiagnostics_)) {
         return false;

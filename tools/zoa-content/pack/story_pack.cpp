@@ -233,7 +233,8 @@ SourceKind kindOf(const QFileInfo& file) {
     return isPictureSuffix(suffix) ? SourceKind::Picture : SourceKind::Unknown;
 }
 
-PackResult packStory(const QString& sources, const QString& gameFolder) {
+PackResult packStory(const QString& sources, const QString& gameFolder,
+                     bool descriptionsOfNoPicture) {
     PackResult result;
     const QString refused = refusal(sources, gameFolder);
     if (!refused.isEmpty()) {
@@ -247,7 +248,9 @@ PackResult packStory(const QString& sources, const QString& gameFolder) {
         result.diagnostics.append(writer.problem());
         return result;
     }
-    findDescriptionsOfNoPicture(result);
+    if (descriptionsOfNoPicture) {
+        findDescriptionsOfNoPicture(result);
+    }
     const QStringList outputs = result.sourceOf.keys();
     if (outputs.filter(QRegularExpression(QStringLiteral("^dat1/"))).isEmpty()) {
         result.diagnostics.append(wholeFileProblem(sources, QStringLiteral("no scripts (*.txt)")));

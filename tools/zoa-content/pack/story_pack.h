@@ -33,7 +33,11 @@ SourceKind kindOf(const QFileInfo& file);
 // files and editor leftovers are skipped silently, anything else with a note. The game folder
 // then holds exactly the story: what an earlier pack wrote from a source that is gone is removed,
 // files an author put there are kept. A source that cannot be read, two sources for one output
-// or a write that fails is an error, and then the game folder is left as it was.
-PackResult packStory(const QString& sources, const QString& gameFolder);
+// or a write that fails is an error, and then the game folder is left as it was. The warning for
+// a description of no picture is left to `check` when it packs (descriptionsOfNoPicture false):
+// knowing the pictures the story shows, it keeps quiet about one beside a missing picture, which
+// has its own error.
+PackResult packStory(const QString& sources, const QString& gameFolder,
+                     bool descriptionsOfNoPicture = true);
 
 } // namespace content
