@@ -190,16 +190,26 @@ QRect Label::changedArea(const Paragraph* before, const Paragraph& after,
 }
 
 // Where characters typed at the end of a paragraph's line are drawn: the columns from one x to
-// another, widened by any part of a glyph that reaches past its own advance, and the line's rows
-// with a pixel more each way.
+// another, widened by any part of a glyph that reaches past its own advance, and the rows their
+// glyphs' ink reaches, with a pixel more each way. The area then stays clear of the line above,
+// drawn just before, so the window system need not finish showing that one first.
 QRect Label::typedArea(const QTextLine& line, int paragraphTop, qreal from, qreal to,
                        QStringView typed, const QFontMetricsF& metrics) {
     const int left =
         static_cast<int>(std::floor(from + std::min(0.0, metrics.leftBearing(typed.front()))));
     const int right =
         static_cast<int>(std::ceil(to - std::min(0.0, metrics.rightBearing(typed.back()))));
-    return QRect(left, paragraphTop + static_cast<int>(line.y()) - 1, right - left,
-                 static_cast<int>(std::ceil(line.height())) + 2);
+    qreal inkTop = 0;
+    qreal inkBottom = 0;
+    for (const QChar character : typed) {
+        const QRectF ink = metrics.boundingRect(character);
+        inkTop = std::min(inkTop, ink.top());
+        inkBottom = std::max(inkBottom, ink.bottom());
+    }
+    const qreal baseline = paragraphTop + line.y() + line.ascent();
+    const int top = static_cast<int>(std::floor(baseline + inkTop)) - 1;
+    const int bottom = static_cast<int>(std::ceil(baseline + inkBottom)) + 1;
+    return QRect(left, top, right - left, bottom - top);
 }
 
 // Text of the scripts that need no shaping (Japanese, Latin, ...) is laid out from the font's
