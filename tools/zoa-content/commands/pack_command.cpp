@@ -33,8 +33,10 @@ int runPack(const CommandLine& line) {
     if (!problem.isEmpty()) {
         return line.wrongUsage(problem);
     }
-    const PackResult result =
-        output.isNull() ? packFolder(sources, target) : packStory(sources, target);
+    PackResult result = output.isNull() ? packFolder(sources, target) : packStory(sources, target);
+    if (!output.isNull() && !hasErrors(result.diagnostics)) {
+        result.diagnostics += strayDescriptions(result);
+    }
     printDiagnostics(result.diagnostics, stderr);
     return hasErrors(result.diagnostics) ? contentError : 0;
 }

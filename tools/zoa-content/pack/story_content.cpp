@@ -71,7 +71,7 @@ bool StoryContent::pack() {
                                  scratch_->errorString()}};
         return false;
     }
-    PackResult result = packStory(folder_, gameFolder_, false);
+    PackResult result = packStory(folder_, gameFolder_);
     packDiagnostics_ = std::move(result.diagnostics);
     if (hasErrors(packDiagnostics_)) {
         return false;

@@ -136,28 +136,6 @@ QString writeOutput(SourceKind kind, const QString& path, const QString& name, Q
     }
 }
 
-// A warning for each description packed whose name no picture packed has.
-void findDescriptionsOfNoPicture(PackResult& result) {
-    QStringList pictures;
-    QStringList descriptions;
-    for (const QString& name : result.sourceOf.keys()) {
-        const QFileInfo packed(name);
-        if (packed.suffix() == QLatin1String("bmp")) {
-            pictures.append(packed.completeBaseName());
-        } else if (name.endsWith(QLatin1String(text::descriptionSuffix))) {
-            descriptions.append(name);
-        }
-    }
-    pictures.sort();
-    descriptions.sort();
-    for (const QString& name : descriptions) {
-        if (!pictures.contains(QFileInfo(name).completeBaseName())) {
-            result.diagnostics.append(
-                descriptionOfNoPicture(result.sourceOf.value(name), pictures));
-        }
-    }
-}
-
 // Reads and writes every source into the pack; complete only when no error was found.
 void packSources(const QDir& sources, PackWriter& writer, PackResult& result) {
     QHash<QString, QString> sourceOfName;
@@ -233,8 +211,7 @@ SourceKind kindOf(const QFileInfo& file) {
     return isPictureSuffix(suffix) ? SourceKind::Picture : SourceKind::Unknown;
 }
 
-PackResult packStory(const QString& sources, const QString& gameFolder,
-                     bool descriptionsOfNoPicture) {
+PackResult packStory(const QString& sources, const QString& gameFolder) {
     PackResult result;
     const QString refused = refusal(sources, gameFolder);
     if (!refused.isEmpty()) {
@@ -248,9 +225,6 @@ PackResult packStory(const QString& sources, const QString& gameFolder,
         result.diagnostics.append(writer.problem());
         return result;
     }
-    if (descriptionsOfNoPicture) {
-        findDescriptionsOfNoPicture(result);
-    }
     const QStringList outputs = result.sourceOf.keys();
     if (outputs.filter(QRegularExpression(QStringLiteral("^dat1/"))).isEmpty()) {
         result.diagnostics.append(wholeFileProblem(sources, QStringLiteral("no scripts (*.txt)")));
@@ -259,6 +233,28 @@ PackResult packStory(const QString& sources, const QString& gameFolder,
         result.diagnostics.append(writer.problem());
     }
     return result;
+}
+
+QList<Diagnostic> strayDescriptions(const PackResult& result) {
+    QStringList pictures;
+    QStringList descriptions;
+    for (const QString& name : result.sourceOf.keys()) {
+        const QFileInfo packed(name);
+        if (packed.suffix() == QLatin1String("bmp")) {
+            pictures.append(packed.completeBaseName());
+        } else if (name.endsWith(QLatin1String(text::descriptionSuffix))) {
+            descriptions.append(name);
+        }
+    }
+    pictures.sort();
+    descriptions.sort();
+    QList<Diagnostic> found;
+    for (const QString& name : descriptions) {
+        if (!pictures.contains(QFileInfo(name).completeBaseName())) {
+            found.append(descriptionOfNoPicture(result.sourceOf.value(name), pictures));
+        }
+    }
+    return found;
 }
 
 } // namespace content

@@ -28,16 +28,17 @@ SourceKind kindOf(const QFileInfo& file);
 // Packs a whole sources folder, its subfolders included, into the game folder: each script
 // (*.txt) to dat1/NAME.txt, each picture Qt reads to dat2/NAME.bmp (24 bits, same size), each
 // picture's description (NAME.description) to dat2/NAME.description byte for byte, with a
-// warning when it is not UTF-8, longer than the game reads or of no picture, and each sound (WAV,
+// warning when it is not UTF-8 or longer than the game reads, and each sound (WAV,
 // Ogg Vorbis, FLAC) to dat2/NAME.wav (16-bit PCM, same rate and channels). README files, hidden
 // files and editor leftovers are skipped silently, anything else with a note. The game folder
 // then holds exactly the story: what an earlier pack wrote from a source that is gone is removed,
 // files an author put there are kept. A source that cannot be read, two sources for one output
-// or a write that fails is an error, and then the game folder is left as it was. The warning for
-// a description of no picture is left to `check` when it packs (descriptionsOfNoPicture false):
-// knowing the pictures the story shows, it keeps quiet about one beside a missing picture, which
-// has its own error.
-PackResult packStory(const QString& sources, const QString& gameFolder,
-                     bool descriptionsOfNoPicture = true);
+// or a write that fails is an error, and then the game folder is left as it was.
+PackResult packStory(const QString& sources, const QString& gameFolder);
+
+// A warning for each description a pack wrote whose name no picture it wrote has. The pack command
+// adds them to its findings; `check` finds them itself, knowing which pictures the story shows, so
+// that one beside a missing picture (which has its own error) is not told again.
+QList<Diagnostic> strayDescriptions(const PackResult& result);
 
 } // namespace content
