@@ -15,6 +15,14 @@
 #include <X11/extensions/XTest.h>
 #include <ctime>
 
+void endProcess(QProcess& process) {
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
 double processCpuSeconds(qint64 pid) {
     double nanoseconds = 0;
     const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
@@ -195,11 +203,7 @@ void OutsideGame::stop() {
     if (!process_) {
         return;
     }
-    process_->terminate();
-    if (!process_->waitForFinished(5000)) {
-        process_->kill();
-        process_->waitForFinished(5000);
-    }
+    endProcess(*process_);
     process_.reset();
     window_ = 0;
 }
@@ -219,11 +223,7 @@ MusicFloor::MusicFloor(const QString& build, const QString& musicFile)
 }
 
 MusicFloor::~MusicFloor() {
-    process_->terminate();
-    if (!process_->waitForFinished(5000)) {
-        process_->kill();
-        process_->waitForFinished(5000);
-    }
+    endProcess(*process_);
 }
 
 qint64 MusicFloor::pid() const {

@@ -13,6 +13,9 @@
 class QProcess;
 using Display = struct _XDisplay;
 
+// Ends a process the bench started: asked to terminate, killed if it has not within 5 s.
+void endProcess(QProcess& process);
+
 // CPU time the process's threads have run so far, in seconds, from the scheduler's nanosecond
 // counts (the clock ticks of /proc/<pid>/stat are too coarse for these figures).
 double processCpuSeconds(qint64 pid);

@@ -72,11 +72,7 @@ Launch launch(const QString& program, bool measureIdle, const QString& audioDriv
             }
         }
     }
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
+    endProcess(process);
     return result;
 }
 
@@ -112,11 +108,7 @@ ProbedStart probe(const QString& build, const QString& audioDriver) {
             break;
         }
     }
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
+    endProcess(process);
     return result;
 }
 
